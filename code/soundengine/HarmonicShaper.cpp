@@ -1,0 +1,103 @@
+#include "code/soundengine/HarmonicShaper.h"
+
+#include <cmath>
+
+namespace
+{
+// Coefficients of x^1..x^7 (index 0 unused); the even powers stay zero.
+constexpr float kTube[3][8] = {
+    {0.0f, 0.5f, 0.0f, -0.5f, 0.0f, 0.0f, 0.0f, 0.0f},
+    {0.0f, 0.82635f, 0.0f, -1.20869f, 0.0f, 0.46615f, 0.0f, -0.08381f},
+    {0.0f, 0.71583f, 0.0f, -3.42353f, 0.0f, 5.19753f, 0.0f, -2.48984f},
+};
+constexpr float kTape[3][8] = {
+    {0.0f, 1.14907f, 0.0f, -1.82779f, 0.0f, 0.67871f, 0.0f, 0.0f},
+    {0.0f, 1.18822f, 0.0f, -2.15493f, 0.0f, 1.27064f, 0.0f, -0.30393f},
+    {0.0f, 1.59246f, 0.0f, -4.71607f, 0.0f, 5.17966f, 0.0f, -2.05605f},
+};
+
+float driveGain(float v)
+{
+    return std::pow(35.0f, v - 1.0f);
+}
+
+// Character 0..0.5 blends the first table into the second, 0.5..1 the second into the third.
+void blend(const float (*tables)[8], float character, float drive, float* out)
+{
+    const bool upper = character > 0.5f;
+    const float s = upper ? 2.0f * (character - 0.5f) : 2.0f * character;
+    const float* first = tables[upper ? 1 : 0];
+    const float* second = tables[upper ? 2 : 1];
+    for (int k = 0; k < 8; ++k) out[k] = ((1.0f - s) * first[k] + s * second[k]) * drive;
+}
+
+float polynomial(const float* c, float x)
+{
+    return x * (c[1] + x * (c[2] + x * (c[3] + x * (c[4] + x * (c[5] + x * (c[6] + x * c[7]))))));
+}
+} // namespace
+
+CHarmonicShaper::CHarmonicShaper()
+{
+    tubeDrive = driveGain(0.0f);
+    tapeDrive = driveGain(0.0f);
+    computeTube();
+    computeTape();
+}
+
+void CHarmonicShaper::setParameter(int index, float value)
+{
+    switch (index)
+    {
+    case kTubeDrive:
+        tubeDrive = driveGain(value);
+        computeTube();
+        break;
+    case kTubeCharacter:
+        tubeCharacter = value;
+        computeTube();
+        break;
+    case kTapeDrive:
+        tapeDrive = driveGain(value);
+        computeTape();
+        break;
+    case kTapeCharacter:
+        tapeCharacter = value;
+        computeTape();
+        break;
+    default:
+        break;
+    }
+}
+
+void CHarmonicShaper::setSampleRate(float rate)
+{
+    sampleRate = rate;
+    computeTape();
+}
+
+void CHarmonicShaper::computeTube()
+{
+    blend(kTube, tubeCharacter, tubeDrive, tube);
+}
+
+void CHarmonicShaper::computeTape()
+{
+    blend(kTape, tapeCharacter, tapeDrive, tape);
+    tapeNorm = 1.0f / (0.11f * tapeDrive + 1.0f);
+    tapeCutoff = 2700.0f + 1200.0f * tapeCharacter;
+    tapeLowPass.setSampleRate(sampleRate);
+    tapeLowPass.setFrequency(tapeCutoff);
+    tapeLowPass.setMode(COnePoleFilter::kLowPassOutput);
+}
+
+void CHarmonicShaper::processTube(float* x, int n)
+{
+    for (int i = 0; i < n; ++i) x[i] += polynomial(tube, x[i]);
+}
+
+void CHarmonicShaper::processTape(float* x, int n)
+{
+    for (int i = 0; i < n; ++i)
+        x[i] = tapeNorm * (x[i] + tapeLowPass.process(polynomial(tape, x[i])));
+}

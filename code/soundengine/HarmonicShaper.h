@@ -1,0 +1,48 @@
+#pragma once
+
+#include "code/soundengine/OnePoleFilter.h"
+
+// Polynomial saturation of one channel: an odd polynomial up to x^7 added to the signal, with a
+// "TUBE" set and a "TAPE" set whose polynomial part is low-passed. Each set blends two of three
+// coefficient tables by its character and scales them by its drive.
+class CHarmonicShaper
+{
+public:
+    enum Parameter
+    {
+        kTubeDrive = 6,
+        kTubeCharacter = 7,
+        kTapeDrive = 12,
+        kTapeCharacter = 13,
+    };
+
+    CHarmonicShaper();
+
+    // Drives are normalised (gain 35^(v − 1)); characters 0..1. Other indices are ignored.
+    void setParameter(int index, float value);
+    void setSampleRate(float sampleRate);
+
+    void processTube(float* x, int n);
+    void processTape(float* x, int n);
+    void reset() { tapeLowPass.reset(); }
+
+    const float* tubeCoefficients() const { return tube; }
+    const float* tapeCoefficients() const { return tape; }
+    float getTapeNorm() const { return tapeNorm; }
+    float getTapeCutoff() const { return tapeCutoff; }
+
+private:
+    void computeTube();
+    void computeTape();
+
+    float sampleRate = 44100.0f;
+    float tubeDrive = 1.0f;
+    float tubeCharacter = 0.5f;
+    float tube[8] = {};
+    float tapeDrive = 1.0f;
+    float tapeCharacter = 0.5f;
+    float tapeNorm = 1.0f;
+    float tapeCutoff = 3300.0f;
+    float tape[8] = {};
+    COnePoleFilter tapeLowPass;
+};

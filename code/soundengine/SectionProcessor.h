@@ -1,0 +1,88 @@
+#pragma once
+
+#include "code/soundengine/Biquad.h"
+#include "code/soundengine/Buffer.h"
+#include "code/soundengine/HarmonicShaper.h"
+
+// The colouring stage of one section (Below or Above): saturation, a tilt around the pivot
+// frequency, a wet/dry mix of both, then a stereo width stage. Saturation, colour and mix sit
+// behind saturationOn; width does not.
+class CSectionProcessor
+{
+public:
+    enum SaturationMode
+    {
+        kFet = 0,
+        kTube = 1,
+        kTape = 2,
+    };
+    // Order of the section's five consecutive effect parameters (drive, colour, mix, on, width).
+    enum Parameter
+    {
+        kDrive = 0,
+        kColour = 1,
+        kMix = 2,
+        kSaturationOn = 3,
+        kWidth = 4,
+    };
+
+    static constexpr float kShelfQ = 0.70710677f;
+
+    CSectionProcessor();
+
+    // Normalised value of one of the five consecutive section parameters; false for other offsets.
+    bool setParameter(int offset, float value);
+    void setDrive(float v);
+    void setColour(float v);
+    void setMix(float v);
+    void setSaturationOn(bool on) { saturationOn = on; }
+    void setWidth(float v) { width = v; }
+    void setWidthOn(bool on) { widthOn = on; }
+    void setSaturationMode(int mode) { saturationMode = mode; }
+    // The type parameter: int(2v), so 0 "FET", 0.5 "TUBE", 1 "TAPE".
+    void setSaturationType(float v) { saturationMode = static_cast<int>(2.0f * v); }
+    void setSampleRate(float sampleRate);
+    // Allocates: setup code only.
+    void setBlockSize(int frames);
+
+    // In place on min(numChannels, 2) channels. Blocks longer than the prepared size are processed
+    // in slices.
+    void process(float** channels, int frames, int numChannels);
+
+    float getLowShelfGain() const { return lowShelfGain; }
+    float getHighShelfGain() const { return highShelfGain; }
+    float getMix() const { return mix; }
+    float getDryMix() const { return dryMix; }
+    float getWidth() const { return width; }
+    bool isSaturationOn() const { return saturationOn; }
+    bool isSaturationActive() const { return saturationActive; }
+    bool isWidthOn() const { return widthOn; }
+    int getSaturationMode() const { return saturationMode; }
+    float getSampleRate() const { return sampleRate; }
+    int getBlockSize() const { return dry.frames; }
+    const CBiquad& getLowShelf(int channel) const { return lowShelf[channel]; }
+    const CBiquad& getHighShelf(int channel) const { return highShelf[channel]; }
+
+private:
+    void configureShelves();
+    void saturate(float* x, int n, int channel);
+    void processSlice(float** channels, int offset, int frames, int numChannels);
+
+    CBiquad lowShelf[2];
+    CBiquad highShelf[2];
+    float pivotFrequency = 1000.0f;
+    CBuffer dry;
+    float fetK = 0.0f;
+    float fetNorm = 1.0f;
+    float lowShelfGain = 1.0f;
+    float highShelfGain = 1.0f;
+    float sampleRate = 44100.0f;
+    float mix = 1.0f;
+    float dryMix = 0.0f;
+    bool saturationOn = false;
+    float width = 0.5f;
+    bool saturationActive = false;
+    bool widthOn = false;
+    int saturationMode = kFet;
+    CHarmonicShaper shaper[2];
+};
