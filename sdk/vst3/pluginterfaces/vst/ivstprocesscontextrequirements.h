@@ -1,0 +1,4 @@
+#pragma once
+
+// IProcessContextRequirements is declared beside IAudioProcessor.
+#include "pluginterfaces/vst/ivstaudioprocessor.h"
