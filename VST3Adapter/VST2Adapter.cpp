@@ -1,0 +1,168 @@
+#include "VST3Adapter/VST2Adapter.h"
+
+#include "pluginterfaces/base/ustring.h"
+#include "pluginterfaces/vst/ivsthostapplication.h"
+
+#include <cstring>
+#include <string>
+
+namespace Steinberg::Vst
+{
+namespace
+{
+constexpr const char* kAuWrapperHostName = "VST3-AU Wrapper";
+// Scanners probe the module with an arbitrary layout and need only a plain stereo pair.
+constexpr const char* kRestrictedHostWords[] = {"PluginScanner", "Kestrune"};
+} // namespace
+
+FUnknown* VST2Adapter::createInstance(void*)
+{
+    auto* adapter = new VST2Adapter();
+    if (!adapter->getEffect())
+    {
+        adapter->release();
+        return nullptr;
+    }
+    return static_cast<IAudioProcessor*>(adapter);
+}
+
+VST2Adapter::VST2Adapter()
+{
+    views.reserve(10);
+    AudioEffect* created = host.createEffect();
+    effect = dynamic_cast<AudioEffectX*>(created);
+    host.setMainHost(this);
+    host.setEditHost(this);
+}
+
+VST2Adapter::~VST2Adapter()
+{
+    if (effect) effect->close();
+    views.clear();
+    host.setMainHost(nullptr);
+    host.setEditHost(nullptr);
+    // host's destructor suspends and deletes the effect
+}
+
+void VST2Adapter::openEffectOnce()
+{
+    if (effectOpened || !effect) return;
+    effect->open();
+    effectOpened = true;
+}
+
+void VST2Adapter::readHostName(FUnknown* context)
+{
+    isAuWrapperHost = false;
+    FUnknownPtr<IHostApplication> application(context);
+    if (!application) return;
+    String128 wideName = {};
+    if (application->getName(wideName) != kResultOk) return;
+    char name[129] = {};
+    UString(wideName, 128).toAscii(name, sizeof name);
+
+    isAuWrapperHost = std::strcmp(name, kAuWrapperHostName) == 0;
+    for (const char* word : kRestrictedHostWords)
+        if (std::strstr(name, word)) isRestrictedHost = true;
+    effect->vendorSpecific(kVendorHostName, kVendorHostName, name, 0);
+}
+
+tresult PLUGIN_API VST2Adapter::initialize(FUnknown* context)
+{
+    if (!effect) return kInternalError;
+    openEffectOnce();
+    readHostName(context);
+
+    host.makeCurrent();
+    const tresult result = SingleComponentEffect::initialize(context);
+    if (result != kResultOk) return result;
+
+    const AEffect* record = effect->getAeffect();
+    numOutputBuses = record->numOutputs / 2;
+    numInputBuses = record->numInputs / 2;
+    buildBuses();
+    buildParameters();
+    updateAllParameters();
+    return kResultOk;
+}
+
+tresult PLUGIN_API VST2Adapter::terminate()
+{
+    views.clear();
+    return SingleComponentEffect::terminate();
+}
+
+tresult PLUGIN_API VST2Adapter::getControllerClassId(TUID)
+{
+    return kNotImplemented;
+}
+tresult PLUGIN_API VST2Adapter::setIoMode(IoMode)
+{
+    return kNotImplemented;
+}
+tresult PLUGIN_API VST2Adapter::getRoutingInfo(RoutingInfo&, RoutingInfo&)
+{
+    return kNotImplemented;
+}
+tresult PLUGIN_API VST2Adapter::setActive(TBool)
+{
+    return kResultOk;
+}
+tresult PLUGIN_API VST2Adapter::setProcessing(TBool)
+{
+    return kNotImplemented;
+}
+tresult PLUGIN_API VST2Adapter::setComponentState(IBStream*)
+{
+    return kNotImplemented;
+}
+uint32 PLUGIN_API VST2Adapter::getTailSamples()
+{
+    return 0;
+}
+
+uint32 PLUGIN_API VST2Adapter::getLatencySamples()
+{
+    if (!effect) return 0;
+    const VstInt32 delay = effect->getAeffect()->initialDelay;
+    return delay > 0 ? static_cast<uint32>(delay) : 0;
+}
+
+IPlugView* PLUGIN_API VST2Adapter::createView(FIDString)
+{
+    return nullptr;
+}
+
+void VST2Adapter::automate(int32 index, float value)
+{
+    if (index == kLatencyRestartIndex)
+    {
+        if (componentHandler) componentHandler->restartComponent(kLatencyChanged);
+        return;
+    }
+    if (index == kResizeViewsIndex) return; // no editor views exist in this module yet
+    const auto id = static_cast<ParamID>(index);
+    setParamNormalized(id, value);
+    performEdit(id, value);
+}
+
+void VST2Adapter::updateAllParameters()
+{
+    if (!effect) return;
+    const VstInt32 count = effect->getAeffect()->numParams;
+    for (VstInt32 i = 0; i < count; ++i)
+        setParamNormalized(static_cast<ParamID>(i), effect->getParameter(i));
+}
+
+void VST2Adapter::beginEdit(int32 index)
+{
+    SingleComponentEffect::beginEdit(static_cast<ParamID>(index));
+}
+
+void VST2Adapter::valueChanged(int32, float) {}
+
+void VST2Adapter::endEdit(int32 index)
+{
+    SingleComponentEffect::endEdit(static_cast<ParamID>(index));
+}
+} // namespace Steinberg::Vst

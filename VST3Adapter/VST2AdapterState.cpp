@@ -1,0 +1,164 @@
+#include "VST3Adapter/VST2Adapter.h"
+
+#include "pluginterfaces/base/ibstream.h"
+
+#include <cstring>
+
+namespace Steinberg::Vst
+{
+namespace
+{
+constexpr char kProgramMarker[] = "orv_";
+constexpr size_t kProgramMarkerBytes = sizeof kProgramMarker; // with its zero byte
+// A state larger than this is not one this effect wrote.
+constexpr int64 kMaxStateBytes = int64(64) << 20;
+
+bool writeAll(IBStream* stream, const void* data, size_t bytes)
+{
+    if (bytes == 0) return true;
+    int32 written = 0;
+    const auto count = static_cast<int32>(bytes);
+    return stream->write(const_cast<void*>(data), count, &written) == kResultOk && written == count;
+}
+
+// Reads from the current position to the end; streams that cannot seek are read in pieces.
+bool readRest(IBStream* stream, std::vector<uint8>& buffer)
+{
+    buffer.clear();
+    int64 start = 0;
+    int64 end = 0;
+    if (stream->tell(&start) == kResultOk &&
+        stream->seek(0, IBStream::kIBSeekEnd, &end) == kResultOk &&
+        stream->seek(start, IBStream::kIBSeekSet, nullptr) == kResultOk && end >= start)
+    {
+        if (end - start > kMaxStateBytes) return false;
+        buffer.resize(static_cast<size_t>(end - start));
+        int32 read = 0;
+        if (buffer.empty()) return true;
+        if (stream->read(buffer.data(), static_cast<int32>(buffer.size()), &read) != kResultOk)
+            return false;
+        buffer.resize(static_cast<size_t>(read));
+        return true;
+    }
+    uint8 piece[4096];
+    for (;;)
+    {
+        int32 read = 0;
+        if (stream->read(piece, sizeof piece, &read) != kResultOk || read <= 0) break;
+        buffer.insert(buffer.end(), piece, piece + read);
+        if (static_cast<int64>(buffer.size()) > kMaxStateBytes) return false;
+    }
+    return true;
+}
+
+bool startsWithChunkMagic(const std::vector<uint8>& buffer)
+{
+    return buffer.size() >= 4 && (std::memcmp(buffer.data(), "CcnK", 4) == 0 ||
+                                  std::memcmp(buffer.data(), "KncC", 4) == 0);
+}
+} // namespace
+
+tresult VST2Adapter::writeComponentState(IBStream* state)
+{
+    if (!effect || !state) return kInvalidArgument;
+    if (effect->getAeffect()->flags & effFlagsProgramChunks) return writeChunkState(state);
+    return writeParameterListState(state);
+}
+
+tresult VST2Adapter::writeChunkState(IBStream* stream)
+{
+    const int32 program = effect->getProgram();
+    void* chunk = nullptr;
+    const VstInt32 size = effect->getChunk(&chunk, false);
+    if (!writeAll(stream, &program, sizeof program)) return kResultFalse;
+    if (size > 0 && chunk && !writeAll(stream, chunk, static_cast<size_t>(size)))
+        return kResultFalse;
+    return kResultOk;
+}
+
+tresult VST2Adapter::writeParameterListState(IBStream* stream)
+{
+    const AEffect* record = effect->getAeffect();
+    const int32 numPrograms = record->numPrograms;
+    const int32 numParams = record->numParams;
+    const int32 remembered = effect->getProgram();
+
+    stateBuffer.clear();
+    for (int32 p = 0; p < numPrograms; ++p)
+    {
+        effect->setProgram(p);
+        char name[256] = {};
+        effect->getProgramName(name);
+        name[sizeof name - 1] = 0;
+        stateBuffer.insert(stateBuffer.end(), kProgramMarker, kProgramMarker + kProgramMarkerBytes);
+        stateBuffer.insert(stateBuffer.end(), name, name + std::strlen(name) + 1);
+        for (int32 i = 0; i < numParams; ++i)
+        {
+            const float value = effect->getParameter(i);
+            const auto* bytes = reinterpret_cast<const uint8*>(&value);
+            stateBuffer.insert(stateBuffer.end(), bytes, bytes + sizeof value);
+        }
+    }
+    effect->setProgram(remembered);
+    return writeAll(stream, stateBuffer.data(), stateBuffer.size()) ? kResultOk : kResultFalse;
+}
+
+tresult VST2Adapter::readComponentState(IBStream* state)
+{
+    if (!effect || !state) return kInvalidArgument;
+    openEffectOnce();
+    std::vector<uint8> buffer;
+    if (!readRest(state, buffer)) return kResultFalse;
+
+    if (!(effect->getAeffect()->flags & effFlagsProgramChunks))
+        return readParameterListState(buffer);
+
+    int32 program = -1;
+    size_t offset = 0;
+    if (!startsWithChunkMagic(buffer))
+    {
+        if (buffer.size() < sizeof program) return kResultFalse;
+        std::memcpy(&program, buffer.data(), sizeof program);
+        offset = sizeof program;
+    }
+    const auto length = static_cast<VstInt32>(buffer.size() - offset);
+    if (effect->setChunk(buffer.data() + offset, length, false) == 0) return kResultFalse;
+    // A program index from a foreign or damaged state must not select a missing program.
+    if (program >= 0 && program < effect->getAeffect()->numPrograms) effect->setProgram(program);
+    return kResultOk;
+}
+
+tresult VST2Adapter::readParameterListState(const std::vector<uint8>& buffer)
+{
+    const AEffect* record = effect->getAeffect();
+    const int32 remembered = effect->getProgram();
+    size_t position = 0;
+    const size_t size = buffer.size();
+    for (int32 p = 0; p < record->numPrograms && position < size; ++p)
+    {
+        effect->setProgram(p);
+        const char* text = reinterpret_cast<const char*>(buffer.data() + position);
+        const size_t left = size - position;
+        if (left < kProgramMarkerBytes || std::memcmp(text, kProgramMarker, kProgramMarkerBytes))
+            return kInternalError;
+        const char* name = text + kProgramMarkerBytes;
+        const void* nameEnd = std::memchr(name, 0, left - kProgramMarkerBytes);
+        if (!nameEnd) return kInternalError;
+        char nameCopy[256] = {};
+        std::strncpy(nameCopy, name, sizeof nameCopy - 1);
+        effect->setProgramName(nameCopy);
+        position = static_cast<size_t>(static_cast<const char*>(nameEnd) -
+                                       reinterpret_cast<const char*>(buffer.data())) +
+                   1;
+        for (int32 i = 0; i < record->numParams && position + sizeof(float) <= size; ++i)
+        {
+            float value;
+            std::memcpy(&value, buffer.data() + position, sizeof value);
+            effect->setParameter(i, value);
+            position += sizeof value;
+        }
+    }
+    effect->setProgram(remembered);
+    return kResultOk;
+}
+} // namespace Steinberg::Vst
