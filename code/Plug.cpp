@@ -1,0 +1,223 @@
+#include "code/Plug.h"
+
+#include "code/ParameterTable.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+using namespace velqa;
+
+namespace
+{
+
+constexpr float kEqMinFrequency = 20.0f;
+constexpr float kEqMaxFrequency = 20000.0f;
+constexpr float kSmootherCutoff = 5.0f;
+constexpr double kMaxLookaheadSeconds = 0.1;
+constexpr int kDryCompensationStorage = 4096;
+constexpr float kDryCompensationDelay = 2048.0f;
+
+// Spectrum display geometry the analysers are prepared for.
+constexpr float kAnalyserMinHz = 20.0f;
+constexpr float kAnalyserMaxHz = 22000.0f;
+constexpr int kAnalyserColumns = 478;
+constexpr int kAnalyserRows = 248;
+constexpr float kAnalyserRangeDb = 48.0f;
+
+constexpr VstInt32 kAllTimeInfo = kVstNanosValid | kVstPpqPosValid | kVstTempoValid |
+                                  kVstBarsValid | kVstCyclePosValid | kVstTimeSigValid |
+                                  kVstSmpteValid | kVstClockValid;
+
+} // namespace
+
+AudioEffect* createEffectInstance(audioMasterCallback audioMaster)
+{
+    return new CPlug(audioMaster);
+}
+
+CPlug::CPlug(audioMasterCallback audioMaster)
+    : AudioEffectX(audioMaster, kNumPrograms, kNumHostParams)
+{
+    eqBanks[kBankBelowL].init(kBandsPerSection, kEqBelowBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankBelowR].init(kBandsPerSection, kEqBelowBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankAboveL].init(kBandsPerSection, kEqAboveBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankAboveR].init(kBandsPerSection, kEqAboveBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankBelowSoloL].init(kBandsPerSection, kEqBelowBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankBelowSoloR].init(kBandsPerSection, kEqBelowBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankAboveSoloL].init(kBandsPerSection, kEqAboveBase, kEqMinFrequency, kEqMaxFrequency);
+    eqBanks[kBankAboveSoloR].init(kBandsPerSection, kEqAboveBase, kEqMinFrequency, kEqMaxFrequency);
+
+    curProgram = -1;
+    setNumInputs(kNumInputs);
+    setNumOutputs(kNumOutputs);
+    isSynth(false);
+    programsAreChunks(true);
+    canProcessReplacing(true);
+    setUniqueID(0x766C7161); // 'vlqa'
+
+    for (VstInt32 i = 0; i < kNumParams; ++i)
+    {
+        liveValues[static_cast<size_t>(i)] = kParameterTable[static_cast<size_t>(i)].defaultValue;
+        programs[0].values[i] = liveValues[static_cast<size_t>(i)];
+    }
+    std::snprintf(programs[0].name, sizeof programs[0].name, "init%d", 1);
+
+    extraOutputs = true;
+    curProgramIndex = 0;
+    curProgram = 0;
+    applyProgram(0);
+    updateDisplay();
+    rateSet = false;
+}
+
+void CPlug::applyProgram(VstInt32 program)
+{
+    restoring = true;
+    compareStore.pushLoading();
+    const Program& source = programs[static_cast<size_t>(program)];
+    for (VstInt32 i = 0; i < kNumParams; ++i) setParameter(i, source.values[i]);
+    restoring = false;
+    compareStore.pop();
+}
+
+void CPlug::setProgram(VstInt32 program)
+{
+    // A restored project may carry any number here; only existing programs are selectable.
+    if (program < 0 || program >= kNumPrograms) return;
+    curProgramIndex = program;
+    curProgram = program;
+    applyProgram(program);
+    updateDisplay();
+}
+
+void CPlug::setProgramName(char* name)
+{
+    if (!name) return;
+    std::snprintf(currentProgram().name, kProgramNameSize, "%s", name);
+}
+
+void CPlug::getProgramName(char* name)
+{
+    std::snprintf(name, kProgramNameSize, "%s", currentProgram().name);
+}
+
+bool CPlug::getProgramNameIndexed(VstInt32, VstInt32 index, char* text)
+{
+    if (index != 0)
+    {
+        *text = 0;
+        return false;
+    }
+    std::snprintf(text, kProgramNameSize, "%s", programs[0].name);
+    return true;
+}
+
+void CPlug::setSampleRate(float rate)
+{
+    if (!(rate > 0.0f) || !std::isfinite(rate)) return;
+    if (!rateSet || rate != currentRate)
+    {
+        currentRate = rate;
+        rateSet = true;
+        configureForSampleRate();
+    }
+    currentRate = rate;
+    sampleRate = rate;
+    nyquistLimit = 0.49995 * rate;
+}
+
+void CPlug::configureForSampleRate()
+{
+    const auto rate = static_cast<float>(currentRate);
+    const auto mainRate = static_cast<float>(currentRate * oversampling.factorInUse);
+    for (int slot = 0; slot < kBankCount; ++slot)
+    {
+        eqBanks[static_cast<size_t>(slot)].setSampleRate(slot < kBankBelowSoloL ? mainRate : rate);
+        eqBanks[static_cast<size_t>(slot)].update(true);
+    }
+    splitter.setSampleRate(rate);
+    for (int c = 0; c < 2; ++c)
+    {
+        for (COnePoleFilter* smoother : {&balanceSmoother[c], &mixSmoother[c], &outputSmoother[c]})
+        {
+            smoother->setSampleRate(rate);
+            smoother->setFrequency(kSmootherCutoff);
+        }
+        sections[static_cast<size_t>(c)].setSampleRate(rate);
+
+        const auto maxLookahead = static_cast<int>(kMaxLookaheadSeconds * currentRate);
+        lookaheadDelay[c].setSampleRate(rate);
+        lookaheadDelay[c].allocate(maxLookahead);
+        lookaheadDelay[c].setDelay(static_cast<float>(kMaxLookaheadSeconds * currentRate));
+        dryCompensationDelay[c].setSampleRate(rate);
+        dryCompensationDelay[c].allocate(kDryCompensationStorage);
+        dryCompensationDelay[c].setDelay(kDryCompensationDelay);
+        sideChainDelay[c].setSampleRate(rate);
+        sideChainDelay[c].allocate(maxLookahead);
+    }
+}
+
+void CPlug::setBlockSize(VstInt32 size)
+{
+    if (size <= 0) return;
+    blockSize = size;
+    const int frames = size * oversampling.factorInUse;
+    splitter.setBlockSize(frames);
+    for (CSectionProcessor& section : sections) section.setBlockSize(frames);
+}
+
+void CPlug::resume()
+{
+    const VstTimeInfo* time = getTimeInfo(kAllTimeInfo);
+    if (rateSet && currentRate != rateAtLastResume)
+    {
+        rateAtLastResume = currentRate;
+        setProgram(curProgramIndex);
+    }
+    if (time && (time->flags & kVstTempoValid) && time->tempo != tempo) tempo = time->tempo;
+
+    for (AnalyserSettings& analyser : analysers)
+        analyser.configure(static_cast<int>(currentRate), kAnalyserMinHz, kAnalyserMaxHz,
+                           kAnalyserColumns, kAnalyserRows, kAnalyserRangeDb);
+    analysers[kSectionBelow].parameter = 0.5f;
+    wantEvents(1);
+}
+
+void CPlug::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
+{
+    if (sampleFrames <= 0 || !inputs || !outputs) return;
+    const size_t bytes = static_cast<size_t>(sampleFrames) * sizeof(float);
+    for (int c = 0; c < 2; ++c)
+    {
+        const float* in = inputs[inputChannels > 1 ? c : 0];
+        // memmove: a host may hand the same buffer for input and output
+        if (outputs[c] && in) std::memmove(outputs[c], in, bytes);
+    }
+    if (!extraOutputs) return;
+    for (int c = 2; c < kNumOutputs; ++c)
+        if (outputs[c]) std::memset(outputs[c], 0, bytes);
+}
+
+VstInt32 CPlug::getChunk(void** data, bool)
+{
+    if (!data) return 0;
+    chunkBuffer = liveValues;
+    *data = chunkBuffer.data();
+    return static_cast<VstInt32>(sizeof chunkBuffer);
+}
+
+VstInt32 CPlug::setChunk(void* data, VstInt32 byteSize, bool)
+{
+    if (!data || byteSize != static_cast<VstInt32>(sizeof liveValues)) return 0;
+    std::array<float, kNumParams> values;
+    std::memcpy(values.data(), data, sizeof values);
+    restoring = true;
+    compareStore.pushLoading();
+    for (VstInt32 i = 0; i < kNumParams; ++i) setParameter(i, values[static_cast<size_t>(i)]);
+    restoring = false;
+    compareStore.pop();
+    setParameter(kRefreshRequest, 0.0f);
+    setParameter(kStateApplied, 0.0f);
+    return 1;
+}

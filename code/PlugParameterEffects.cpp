@@ -1,0 +1,257 @@
+#include "code/Plug.h"
+
+#include "VST3Adapter/AdapterMessages.h"
+#include "code/ParameterMapping.h"
+#include "code/ParameterTable.h"
+
+#include <algorithm>
+
+using namespace velqa;
+
+namespace
+{
+
+constexpr int32_t kSectionParameterCount = 5;
+constexpr int32_t kMaxOversamplingChoice = 3; // 2x .. 16x
+
+struct TiltChoice
+{
+    bool on;
+    float slope;
+    float pivot;
+};
+
+TiltChoice tiltChoiceOf(float value)
+{
+    switch (choiceOf(value))
+    {
+    case 0:
+        return {false, 3.0f, 100.0f};
+    case 2:
+        return {true, 6.0f, 100.0f};
+    case 3:
+        return {true, 3.0f, 1000.0f};
+    case 4:
+        return {true, 6.0f, 1000.0f};
+    default:
+        return {true, 3.0f, 100.0f};
+    }
+}
+
+float displayOffsetDbOf(float value)
+{
+    switch (choiceOf(value))
+    {
+    case 1:
+        return 12.0f;
+    case 2:
+        return 24.0f;
+    default:
+        return 0.0f;
+    }
+}
+
+} // namespace
+
+bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
+{
+    const bool on = isOn(value);
+    switch (index)
+    {
+    case kBalance:
+        applyBalance();
+        break;
+    case kLowCut:
+        if (value > liveValues[kHighCut])
+        {
+            setParameter(kHighCut, value);
+            setParameter(kRefreshRequest, 0.0f);
+        }
+        splitter.setLoCut(unit);
+        break;
+    case kHighCut:
+        if (value < liveValues[kLowCut])
+        {
+            setParameter(kLowCut, value);
+            setParameter(kRefreshRequest, 0.0f);
+        }
+        splitter.setHiCut(unit);
+        break;
+    case kMix:
+        path.mix = value;
+        path.dryMix = 1.0f - value;
+        if (restoring)
+            for (COnePoleFilter& smoother : mixSmoother) smoother.y = value;
+        break;
+    case kOutVol:
+        path.outputGain = unit;
+        if (restoring)
+            for (COnePoleFilter& smoother : outputSmoother) smoother.y = unit;
+        break;
+    case kSoloBelow:
+        if (on) setParameter(kSoloAbove, 0.0f);
+        applyBalance();
+        break;
+    case kSoloAbove:
+        if (on) setParameter(kSoloBelow, 0.0f);
+        applyBalance();
+        break;
+    case kOnBelow:
+        eqBanks[kBankBelowL].setOn(on);
+        eqBanks[kBankBelowR].setOn(on);
+        break;
+    case kOnAbove:
+        eqBanks[kBankAboveL].setOn(on);
+        eqBanks[kBankAboveR].setOn(on);
+        break;
+    case kBypass:
+        applyBypass(value);
+        break;
+    case kPanBelow:
+    {
+        const StereoGains gains = panGains(value);
+        path.panBelowL = gains.left;
+        path.panBelowR = gains.right;
+        break;
+    }
+    case kPanAbove:
+    {
+        const StereoGains gains = panGains(value);
+        path.panAboveL = gains.left;
+        path.panAboveR = gains.right;
+        break;
+    }
+    case kSidechainOn:
+        path.extSideChainOn = on;
+        break;
+    case kSidechainBalance:
+        path.extWeight = value;
+        path.intWeight = 1.0f - value;
+        break;
+    case kWidthAboveOn:
+        sections[kSectionAbove].setWidthOn(on);
+        break;
+    case kWidthBelowOn:
+        sections[kSectionBelow].setWidthOn(on);
+        break;
+    case kPanAboveOn:
+        path.panAboveOn = on;
+        break;
+    case kPanBelowOn:
+        path.panBelowOn = on;
+        break;
+    case kLookahead:
+        // The detector runs v·100 ms ahead of audio that is delayed by the full 100 ms.
+        path.sideChainDelay = static_cast<float>((1.0 - value) * 0.1 * currentRate);
+        for (CDelay& delay : sideChainDelay) delay.setDelay(path.sideChainDelay);
+        break;
+    case kLookaheadOn:
+        applyLookahead(value);
+        break;
+    case kTypeBelow:
+        sections[kSectionBelow].setSaturationType(value);
+        break;
+    case kTypeAbove:
+        sections[kSectionAbove].setSaturationType(value);
+        break;
+    case kAnalyserWeighting:
+        applyAnalyserWeighting(value);
+        break;
+    case kAnalyserOffset:
+        applyAnalyserOffset(value);
+        break;
+    case kOversamplingFactor:
+        oversampling.requestFactor(1
+                                   << (1 + std::clamp(choiceOf(value), 0, kMaxOversamplingChoice)));
+        break;
+    case kOversamplingOn:
+        oversampling.requestOn(on);
+        break;
+    case kSideChainListen:
+        path.sideChainListen = on;
+        break;
+    case kSuspendLinks:
+        linksSuspended = on;
+        return false;
+    default:
+        if (inRange(index, kSatBelow, kSectionParameterCount))
+            sections[kSectionBelow].setParameter(index - kSatBelow, value);
+        else if (inRange(index, kSatAbove, kSectionParameterCount))
+            sections[kSectionAbove].setParameter(index - kSatAbove, value);
+        else if (inRange(index, kEqSoloBelow1, kBandsPerSection))
+        {
+            eqBanks[kBankBelowSoloL].setEnabled(index - kEqSoloBelow1, on);
+            eqBanks[kBankBelowSoloR].setEnabled(index - kEqSoloBelow1, on);
+        }
+        else if (inRange(index, kEqSoloAbove1, kBandsPerSection))
+        {
+            eqBanks[kBankAboveSoloL].setEnabled(index - kEqSoloAbove1, on);
+            eqBanks[kBankAboveSoloR].setEnabled(index - kEqSoloAbove1, on);
+        }
+        else if (inRange(index, kEqMuteBelow1, kBandsPerSection))
+        {
+            eqBanks[kBankBelowL].setEnabled(index - kEqMuteBelow1, !on);
+            eqBanks[kBankBelowR].setEnabled(index - kEqMuteBelow1, !on);
+        }
+        else if (inRange(index, kEqMuteAbove1, kBandsPerSection))
+        {
+            eqBanks[kBankAboveL].setEnabled(index - kEqMuteAbove1, !on);
+            eqBanks[kBankAboveR].setEnabled(index - kEqMuteAbove1, !on);
+        }
+        break;
+    }
+    return true;
+}
+
+void CPlug::forwardToSignalPath(VstInt32 index, float value, float unit)
+{
+    splitter.setParameter(index, index == kDyna ? unit : value);
+    const float bankValue = kParameterTable[static_cast<size_t>(index)].valueClass == kClassBandType
+                                ? bandTypeCode(value)
+                                : value;
+    for (CEqBank& bank : eqBanks) bank.setParameter(index, bankValue);
+}
+
+void CPlug::applyBalance()
+{
+    const float target =
+        balanceTarget(liveValues[kBalance], liveValues[kSoloBelow], liveValues[kSoloAbove]);
+    const BalanceGains gains = balanceGains(target);
+    path.balanceTarget = target;
+    path.belowGain = gains.below;
+    path.aboveGain = gains.above;
+    if (restoring)
+        for (COnePoleFilter& smoother : balanceSmoother) smoother.y = target;
+}
+
+void CPlug::applyBypass(float value)
+{
+    path.active = value < 0.5f;
+    reportLatency(path.active ? path.lookaheadLatency + oversampling.latency() : 0);
+}
+
+void CPlug::applyLookahead(float value)
+{
+    path.lookaheadOn = isOn(value);
+    path.lookaheadLatency = truncateToInt(currentRate * value * 0.1);
+    for (CDelay& delay : lookaheadDelay) delay.setDelay(static_cast<float>(path.lookaheadLatency));
+    reportLatency(path.lookaheadLatency + oversampling.latency());
+}
+
+void CPlug::reportLatency(VstInt32 samples)
+{
+    setInitialDelay(samples);
+    hostVendorSpecific(kVendorLatencyChanged, samples, nullptr, 0.0f);
+}
+
+void CPlug::applyAnalyserWeighting(float value)
+{
+    const TiltChoice tilt = tiltChoiceOf(value);
+    for (AnalyserSettings& analyser : analysers) analyser.setTilt(tilt.on, tilt.slope, tilt.pivot);
+}
+
+void CPlug::applyAnalyserOffset(float value)
+{
+    const float db = displayOffsetDbOf(value);
+    for (AnalyserSettings& analyser : analysers) analyser.setDisplayGain(db);
+}

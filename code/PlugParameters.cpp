@@ -1,0 +1,266 @@
+#include "code/Plug.h"
+
+#include "code/ParameterDisplay.h"
+#include "code/ParameterMapping.h"
+#include "code/ParameterTable.h"
+
+#include <cmath>
+#include <cstring>
+
+using namespace velqa;
+
+namespace
+{
+
+constexpr int32_t kMaxSelectableBand = 9;
+constexpr float kGainCentre = 0.5f;
+constexpr int32_t kInverseLink = 2;
+constexpr size_t kNameCopyLength = 24;
+
+bool isBandGain(int32_t index)
+{
+    return (inRange(index, kEqBelowBase, kFieldsPerSection) ||
+            inRange(index, kEqAboveBase, kFieldsPerSection)) &&
+           (index - kEqBelowBase) % kFieldsPerBand == kBandGain;
+}
+
+// The band switch-off parameter belonging to a band gain index.
+int32_t switchOffIndexOf(int32_t gainIndex)
+{
+    return gainIndex < kEqAboveBase
+               ? kEqMuteBelow1 + (gainIndex - eqIndex(kSectionBelow, 0, kBandGain)) / kFieldsPerBand
+               : kEqMuteAbove1 +
+                     (gainIndex - eqIndex(kSectionAbove, 0, kBandGain)) / kFieldsPerBand;
+}
+
+bool isBandField(int32_t index)
+{
+    return inRange(index, kEqBelowBase, 2 * kFieldsPerSection);
+}
+
+// The band (0..4) an equaliser field belongs to, in either section.
+int32_t bandOfField(int32_t index)
+{
+    return (index - kEqBelowBase) % kFieldsPerSection / kFieldsPerBand;
+}
+
+bool isBandSwitch(int32_t index)
+{
+    return inRange(index, kEqMuteBelow1, kBandsPerSection) ||
+           inRange(index, kEqMuteAbove1, kBandsPerSection);
+}
+
+bool isMessage(int32_t index)
+{
+    switch (index)
+    {
+    case kMeterDetectorLevel:
+    case kMeterInputLeft:
+    case kMeterInputRight:
+    case kMeterOutputLeft:
+    case kMeterOutputRight:
+    case kMeterMinimumGain:
+    case kMeterBelow:
+    case kMeterAbove:
+    case kSideChainListen:
+    case kSuspendLinks:
+    case kRefreshRequest:
+    case kSideChainPresent:
+    case kStateApplied:
+    case kHostNameKnown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void CPlug::setParameter(VstInt32 index, float value)
+{
+    const bool stored = isStored(index);
+    if (!stored && !isMessage(index)) return;
+    // A corrupt state must not carry NaN or infinity into the filters.
+    if (!std::isfinite(value)) value = 0.0f;
+
+    if (index == kSelectedEq && choiceOf(value) > kMaxSelectableBand)
+    {
+        setParameter(kSelectedEq, 0.0f);
+        return;
+    }
+    const bool unchanged = stored && liveValues[static_cast<size_t>(index)] == value;
+
+    if (!restoring && isBandGain(index)) activateBandByGain(index, value);
+
+    if (stored)
+    {
+        liveValues[static_cast<size_t>(index)] = value;
+        currentProgram().values[index] = value;
+    }
+    const float unit = velqa::valueOf(index, value);
+
+    if (stored && !applySoloRules(index, value)) return;
+
+    if (isBandField(index) && !restoring && !linksSuspended && !linkBusy)
+        linkBandField(index, value, choiceOf(getParameter(kLink1 + bandOfField(index))));
+    if (isBandSwitch(index)) linkBandSwitch(index, value);
+
+    if (!applyOwnEffect(index, value, unit)) return;
+    if (stored) forwardToSignalPath(index, value, unit);
+    notifyEditor(index, value, unchanged);
+}
+
+// A band comes on when its gain leaves 0 dB and goes off when it returns to exactly 0 dB.
+void CPlug::activateBandByGain(VstInt32 index, float value)
+{
+    const float old = getParameter(index);
+    if (old == kGainCentre && value != kGainCentre)
+        setParameter(switchOffIndexOf(index), 0.0f);
+    else if (old != kGainCentre && value == kGainCentre)
+        setParameter(switchOffIndexOf(index), 1.0f);
+}
+
+bool CPlug::applySoloRules(VstInt32 index, float value)
+{
+    const bool belowBefore = belowSoloActive;
+    const bool aboveBefore = aboveSoloActive;
+    const bool on = isOn(value);
+
+    if (on && inRange(index, kEqSoloBelow1, kBandsPerSection))
+    {
+        for (int32_t b = 0; b < kBandsPerSection; ++b) setParameter(kEqSoloAbove1 + b, 0.0f);
+        setParameter(index + kBandsPerSection, 0.0f);
+        belowSoloActive = true;
+        aboveSoloActive = false;
+    }
+    else if (on && inRange(index, kEqSoloAbove1, kBandsPerSection))
+    {
+        for (int32_t b = 0; b < kBandsPerSection; ++b) setParameter(kEqSoloBelow1 + b, 0.0f);
+        setParameter(index + kBandsPerSection, 0.0f);
+        belowSoloActive = false;
+        aboveSoloActive = true;
+    }
+    else if (on && isBandSwitch(index) &&
+             isOn(liveValues[static_cast<size_t>(index - kBandsPerSection)]))
+    {
+        // A soloed band cannot be switched off. The nested call applies the corrected value in
+        // full; carrying on with the refused value would switch the band off in the banks and in
+        // a linked partner behind the stored value's back.
+        setParameter(index, 0.0f);
+        return false;
+    }
+    else if (!on && inRange(index, kEqSoloBelow1, kBandsPerSection))
+    {
+        belowSoloActive = false;
+        for (int32_t b = 0; b < kBandsPerSection; ++b)
+            belowSoloActive = belowSoloActive || isOn(liveValues[kEqSoloBelow1 + b]);
+    }
+    else if (!on && inRange(index, kEqSoloAbove1, kBandsPerSection))
+    {
+        aboveSoloActive = false;
+        for (int32_t b = 0; b < kBandsPerSection; ++b)
+            aboveSoloActive = aboveSoloActive || isOn(liveValues[kEqSoloAbove1 + b]);
+    }
+
+    path.belowBandSolo = belowSoloActive;
+    path.aboveBandSolo = aboveSoloActive;
+    if ((belowSoloActive != belowBefore || aboveSoloActive != aboveBefore) &&
+        editorSeam.hasEditor())
+        editorSeam.setSoloFlags(belowSoloActive, aboveSoloActive);
+    return true;
+}
+
+// Only gains are mirrored by the inverse link; type, frequency, Q and spare follow unchanged.
+void CPlug::linkBandField(VstInt32 index, float value, int32_t mode)
+{
+    linkBusy = true;
+    if (mode > 0)
+    {
+        const bool mirrored = mode == kInverseLink &&
+                              kParameterTable[static_cast<size_t>(index)].valueClass == kClassGain;
+        setParameter(velqa::partnerIndex(index), mirrored ? 1.0f - value : value);
+    }
+    linkBusy = false;
+}
+
+void CPlug::linkBandSwitch(VstInt32 index, float value)
+{
+    const int32_t band = (index - kEqSoloBelow1) % kBandsPerSection;
+    const int32_t mode = choiceOf(getParameter(kLink1 + band));
+    if (mode == 0 || restoring || linksSuspended || linkBusy) return;
+    linkBusy = true;
+    const int32_t sectionDistance = kEqMuteAbove1 - kEqMuteBelow1;
+    setParameter(index < kEqMuteAbove1 ? index + sectionDistance : index - sectionDistance, value);
+    linkBusy = false;
+}
+
+void CPlug::linkToPartner(VstInt32 index, float value, float modeOverride)
+{
+    if (!isBandField(index) || restoring || linksSuspended || linkBusy) return;
+    const int32_t mode = modeOverride >= 0.0f ? choiceOf(modeOverride)
+                                              : choiceOf(getParameter(kLink1 + bandOfField(index)));
+    linkBandField(index, value, mode);
+}
+
+// The editor may be called from the audio thread's automation too: this lock is the one the
+// design deliberately takes there, and only around the call into the editor.
+void CPlug::notifyEditor(VstInt32 index, float value, bool unchanged)
+{
+    velqa::platform::CBusyLockGuard guard(editorLock);
+    if (editorSeam.hasEditor() && !unchanged)
+        editorSeam.setParameter(index,
+                                isStored(index) ? liveValues[static_cast<size_t>(index)] : value);
+}
+
+float CPlug::getParameter(VstInt32 index)
+{
+    if (isStored(index)) return currentProgram().values[index];
+    if (index == kCompareLoading) return compareStore.isLoading() ? 1.0f : 0.0f;
+    if (index == kSideChainPresent) return path.extSideChainPresent != 0 ? 1.0f : 0.0f;
+    return 0.0f;
+}
+
+float CPlug::storedValue(VstInt32 index) const
+{
+    return isStored(index) ? liveValues[static_cast<size_t>(index)] : 0.0f;
+}
+
+void CPlug::getParameterName(VstInt32 index, char* text)
+{
+    if (!isStored(index))
+    {
+        *text = 0;
+        return;
+    }
+    // A name of exactly 24 characters is handed over unterminated, as hosts of this kind expect.
+    std::strncpy(text, kParameterTable[static_cast<size_t>(index)].name, kNameCopyLength);
+}
+
+void CPlug::getParameterDisplay(VstInt32 index, char* text)
+{
+    std::strcpy(text, "0.000");
+    if (index < 0)
+        *text = 0;
+    else
+        velqa::formatParameter(index, text, storedValue(index));
+}
+
+void CPlug::formatParameter(VstInt32 index, char* text, float value)
+{
+    velqa::formatParameter(index, text, value);
+}
+
+float CPlug::valueOf(VstInt32 index, float value) const
+{
+    return velqa::valueOf(index, value);
+}
+
+float CPlug::thresholdToNormalised(float level) const
+{
+    return velqa::thresholdToNormalised(level);
+}
+
+VstInt32 CPlug::partnerIndex(VstInt32 index) const
+{
+    return velqa::partnerIndex(index);
+}

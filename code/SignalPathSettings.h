@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velqa
+{
+
+// The plain fields the audio path reads at its next block; parameters write them without locks.
+struct SignalPathSettings
+{
+    bool active = true;
+    float belowGain = 1.0f;
+    float aboveGain = 1.0f;
+    float balanceTarget = 0.5f;
+    float mix = 1.0f;
+    float dryMix = 0.0f;
+    float outputGain = 1.0f;
+    float panAboveL = 1.0f;
+    float panAboveR = 1.0f;
+    float panBelowL = 1.0f;
+    float panBelowR = 1.0f;
+    bool panAboveOn = false;
+    bool panBelowOn = false;
+    float extWeight = 1.0f;
+    float intWeight = 0.0f;
+    bool extSideChainOn = false;
+    int32_t extSideChainPresent = 0;
+    bool lookaheadOn = false;
+    int32_t lookaheadLatency = 0;
+    float sideChainDelay = 0.0f;
+    bool sideChainListen = false;
+    bool belowBandSolo = false;
+    bool aboveBandSolo = false;
+};
+
+} // namespace velqa
