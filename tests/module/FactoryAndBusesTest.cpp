@@ -1,0 +1,132 @@
+#include "VelqaModuleFixture.h"
+
+#include "host/FactoryDescription.h"
+
+#include <cstring>
+
+using namespace Steinberg;
+using velqa::host::BusDescription;
+
+namespace
+{
+std::vector<std::string> names(const std::vector<BusDescription>& buses)
+{
+    std::vector<std::string> out;
+    for (const auto& bus : buses) out.push_back(bus.name);
+    return out;
+}
+} // namespace
+
+TEST_F(VelqaModule, FactoryAndClassIdentifyTheProduct)
+{
+    const auto factory = velqa::host::describeFactory(module->factory());
+    EXPECT_EQ(factory.vendor, "Kestrune Audio");
+    EXPECT_EQ(factory.flags, PFactoryInfo::kUnicode);
+    ASSERT_EQ(factory.classes.size(), 1u);
+    const auto& c = factory.classes[0];
+    EXPECT_EQ(c.idText, "3B9F6E21C4A75D08E1F2A93C6D5B8047");
+    const unsigned char memoryOrder[16] = {0x21, 0x6E, 0x9F, 0x3B, 0xA7, 0xC4, 0x08, 0x5D,
+                                           0xE1, 0xF2, 0xA9, 0x3C, 0x6D, 0x5B, 0x80, 0x47};
+    EXPECT_EQ(std::memcmp(c.classId, memoryOrder, 16), 0);
+    EXPECT_EQ(c.name, "Velqa");
+    EXPECT_EQ(c.category, "Audio Module Class");
+    EXPECT_EQ(c.subCategories, "Fx|EQ");
+    EXPECT_EQ(c.version, "2.6.4.0");
+    EXPECT_EQ(c.sdkVersion, "VST 3.5.2");
+    EXPECT_EQ(c.vendor, "");
+    EXPECT_EQ(c.cardinality, 0x7FFFFFFF);
+    EXPECT_GE(c.infoLevel, 2);
+
+    // A second load of the same library gets the same factory, with its own reference.
+    auto second = velqa::host::Module::load(VELQA_BUNDLE);
+    ASSERT_TRUE(second.module);
+    EXPECT_EQ(second.module->factory(), module->factory());
+}
+
+TEST_F(VelqaModule, NormalHostSeesAllBuses)
+{
+    auto plugin = createPlugin();
+    ASSERT_TRUE(plugin);
+    const auto inputs = plugin->buses(Vst::kAudio, Vst::kInput);
+    const auto outputs = plugin->buses(Vst::kAudio, Vst::kOutput);
+    const auto events = plugin->buses(Vst::kEvent, Vst::kInput);
+
+    EXPECT_EQ(names(inputs), (std::vector<std::string>{"Velqa In 1", "Side Chain"}));
+    EXPECT_EQ(names(outputs),
+              (std::vector<std::string>{"Velqa Out", "Above Wet Out", "Below Wet Out",
+                                        "Above Dry Out", "Below Dry Out"}));
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_FALSE(inputs[0].isAuxiliary());
+    EXPECT_TRUE(inputs[0].isDefaultActive());
+    EXPECT_TRUE(inputs[1].isAuxiliary());
+    EXPECT_FALSE(inputs[1].isDefaultActive());
+    for (const auto& bus : inputs) EXPECT_EQ(bus.channelCount, 2) << bus.name;
+    for (const auto& bus : outputs)
+    {
+        EXPECT_EQ(bus.channelCount, 2) << bus.name;
+        EXPECT_TRUE(bus.isDefaultActive()) << bus.name;
+        EXPECT_FALSE(bus.isAuxiliary()) << bus.name;
+    }
+    ASSERT_EQ(names(events), std::vector<std::string>{"MIDI In"});
+    EXPECT_EQ(events[0].channelCount, 8);
+    EXPECT_TRUE(plugin->buses(Vst::kEvent, Vst::kOutput).empty());
+}
+
+TEST_F(VelqaModule, HostNameChoosesTheBusLayout)
+{
+    for (const char* scanner : {"PluginScanner", "Acme PluginScanner 2"})
+    {
+        auto plugin = createPlugin(scanner);
+        ASSERT_TRUE(plugin);
+        EXPECT_EQ(names(plugin->buses(Vst::kAudio, Vst::kInput)),
+                  (std::vector<std::string>{"IN", "Side Chain"}))
+            << scanner;
+        EXPECT_EQ(names(plugin->buses(Vst::kAudio, Vst::kOutput)), std::vector<std::string>{"OUT"});
+        EXPECT_EQ(names(plugin->buses(Vst::kEvent, Vst::kInput)),
+                  std::vector<std::string>{"MIDI In"});
+    }
+    auto wrapper = createPlugin("VST3-AU Wrapper");
+    ASSERT_TRUE(wrapper);
+    EXPECT_EQ(wrapper->buses(Vst::kAudio, Vst::kOutput).size(), 5u);
+    EXPECT_EQ(names(wrapper->buses(Vst::kAudio, Vst::kInput)),
+              (std::vector<std::string>{"Velqa In 1", "Side Chain"}));
+}
+
+TEST_F(VelqaModule, OnlyMonoOrStereoMainBusesAreAccepted)
+{
+    auto plugin = createPlugin();
+    ASSERT_TRUE(plugin);
+    const Vst::SpeakerArrangement fivePointOne = 0x3F;
+    const Vst::SpeakerArrangement stereo = Vst::SpeakerArr::kStereo;
+    const Vst::SpeakerArrangement mono = Vst::SpeakerArr::kMono;
+    EXPECT_EQ(plugin->setBusArrangements({fivePointOne, stereo}, {stereo}), kResultFalse);
+    EXPECT_EQ(plugin->setBusArrangements({stereo, stereo}, {fivePointOne}), kResultFalse);
+    EXPECT_EQ(
+        plugin->setBusArrangements({stereo, stereo}, {stereo, stereo, stereo, stereo, stereo}),
+        kResultOk);
+    EXPECT_EQ(plugin->setBusArrangements({mono}, {mono}), kResultOk);
+    // The declared buses stay as built.
+    EXPECT_EQ(plugin->buses(Vst::kAudio, Vst::kOutput).size(), 5u);
+}
+
+TEST_F(VelqaModule, RestrictedHostBusesFollowTheArrangements)
+{
+    auto plugin = createPlugin("PluginScanner");
+    ASSERT_TRUE(plugin);
+    const Vst::SpeakerArrangement stereo = Vst::SpeakerArr::kStereo;
+    const Vst::SpeakerArrangement mono = Vst::SpeakerArr::kMono;
+    ASSERT_EQ(plugin->setBusArrangements({mono, stereo}, {stereo, stereo}), kResultOk);
+    const auto inputs = plugin->buses(Vst::kAudio, Vst::kInput);
+    EXPECT_EQ(names(inputs), (std::vector<std::string>{"Velqa in", "Side Chain"}));
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_EQ(inputs[0].channelCount, 1);
+    EXPECT_TRUE(inputs[1].isAuxiliary());
+    EXPECT_EQ(names(plugin->buses(Vst::kAudio, Vst::kOutput)),
+              (std::vector<std::string>{"Velqa out", "Velqa out"}));
+
+    // A side chain that is neither mono nor stereo is forced to stereo and refused.
+    EXPECT_EQ(plugin->setBusArrangements({stereo, 0x3F}, {stereo}), kResultFalse);
+    EXPECT_EQ(plugin->buses(Vst::kAudio, Vst::kInput).back().channelCount, 2);
+    EXPECT_EQ(plugin->setBusArrangements({stereo, stereo}, {~Vst::SpeakerArrangement(0)}),
+              kResultFalse);
+}

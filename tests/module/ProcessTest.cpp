@@ -1,0 +1,179 @@
+#include "VelqaModuleFixture.h"
+
+#include "host/InterfaceQuery.h"
+#include "host/MemoryStream.h"
+#include "pluginterfaces/vst/ivstmidicontrollers.h"
+
+#include <cmath>
+
+using namespace Steinberg;
+using velqa::host::ComponentHandlerRecorder;
+using velqa::host::MemoryStream;
+using velqa::host::PluginInstance;
+
+namespace
+{
+constexpr Vst::ParamID effectBypass = 99; // the effect's own switch: output equals input
+constexpr Vst::ParamID outputVolume = 8;
+constexpr Vst::ParamID lookaheadOn = 110;
+constexpr Vst::ParamID adapterBypass = 1114;
+constexpr float untouched = -7.0f;
+
+void fillInputsWithRamp(PluginInstance& plugin)
+{
+    for (int bus = 0; bus < plugin.inputs().busCount(); ++bus)
+        for (int c = 0; c < plugin.inputs().channelCount(bus); ++c)
+            for (int i = 0; i < plugin.inputs().maxFrames(); ++i)
+                plugin.inputs().channel(bus, c)[i] = 0.001f * static_cast<float>(i - c - 8 * bus);
+}
+
+bool mainOutputEqualsInput(PluginInstance& plugin, int frames)
+{
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < frames; ++i)
+            if (plugin.outputs().channel(0, c)[i] != plugin.inputs().channel(0, c)[i]) return false;
+    return true;
+}
+
+std::vector<std::uint8_t> stateOf(PluginInstance& plugin)
+{
+    MemoryStream stream;
+    EXPECT_EQ(plugin.getState(stream), kResultOk);
+    return stream.bytes();
+}
+} // namespace
+
+TEST_F(VelqaModule, EffectBypassPassesAudioBitForBit)
+{
+    auto plugin = createRunningPlugin();
+    ASSERT_TRUE(plugin);
+    fillInputsWithRamp(*plugin);
+    plugin->outputs().fill(untouched);
+    plugin->inputChanges().add(effectBypass, 0, 1.0);
+    ASSERT_EQ(plugin->process(blockSize), kResultOk);
+    EXPECT_TRUE(mainOutputEqualsInput(*plugin, blockSize));
+
+    // Without a process context, after a second set-up, and for a short block.
+    plugin->inputChanges().clear();
+    EXPECT_EQ(plugin->setupProcessing(sampleRate, blockSize), kResultOk);
+    plugin->outputs().fill(untouched);
+    ASSERT_EQ(plugin->process(blockSize / 2), kResultOk);
+    EXPECT_TRUE(mainOutputEqualsInput(*plugin, blockSize / 2));
+    EXPECT_EQ(plugin->outputs().channel(0, 0)[blockSize / 2], untouched);
+}
+
+TEST_F(VelqaModule, AdapterBypassStartsAboveOneIn65536)
+{
+    // The effect turned down to its lowest output gain, optionally behind the adapter's bypass.
+    auto run = [this](const double* bypass)
+    {
+        std::vector<float> output;
+        auto plugin = createRunningPlugin();
+        if (!plugin) return output;
+        fillInputsWithRamp(*plugin);
+        plugin->outputs().fill(untouched);
+        plugin->inputChanges().add(outputVolume, 0, 0.0);
+        if (bypass) plugin->inputChanges().add(adapterBypass, 0, *bypass);
+        EXPECT_EQ(plugin->process(blockSize), kResultOk);
+        output.assign(plugin->outputs().channel(0, 0), plugin->outputs().channel(0, 0) + blockSize);
+        return output;
+    };
+    std::vector<float> input(blockSize);
+    for (int i = 0; i < blockSize; ++i)
+        input[static_cast<size_t>(i)] = 0.001f * static_cast<float>(i);
+
+    const auto processed = run(nullptr);
+    if (processed == input) GTEST_SKIP() << "the effect passes audio unchanged";
+    const double atThreshold = 1.0 / 65536.0;
+    EXPECT_EQ(run(&atThreshold), processed);
+
+    // Bypassed, the host hears its input or its own untouched buffer, never the effect.
+    const double above = std::nextafter(atThreshold, 1.0);
+    const auto bypassed = run(&above);
+    const std::vector<float> unwritten(blockSize, untouched);
+    EXPECT_TRUE(bypassed == input || bypassed == unwritten);
+}
+
+TEST_F(VelqaModule, OnlyTheLastPointOfAQueueIsApplied)
+{
+    auto run = [this](std::initializer_list<std::pair<int32, double>> points)
+    {
+        auto plugin = createRunningPlugin();
+        if (!plugin) return std::vector<std::uint8_t>{};
+        for (const auto& [offset, value] : points)
+            plugin->inputChanges().add(outputVolume, offset, value);
+        EXPECT_EQ(plugin->process(blockSize), kResultOk);
+        return stateOf(*plugin);
+    };
+    const auto threePoints = run({{0, 0.1}, {100, 0.2}, {200, 0.9}});
+    EXPECT_EQ(threePoints, run({{0, 0.9}}));
+    EXPECT_NE(threePoints, run({{0, 0.1}}));
+}
+
+TEST_F(VelqaModule, ParameterFlushWithoutAudioIsApplied)
+{
+    auto plugin = createRunningPlugin();
+    ASSERT_TRUE(plugin);
+    const auto before = stateOf(*plugin);
+    plugin->inputChanges().add(outputVolume, 0, 0.9);
+    Vst::ProcessData flush{};
+    flush.symbolicSampleSize = Vst::kSample32;
+    flush.inputParameterChanges = &plugin->inputChanges();
+    ASSERT_EQ(plugin->processor()->process(flush), kResultOk);
+    EXPECT_NE(stateOf(*plugin), before);
+
+    // Buses announced with no channels at all.
+    Vst::AudioBusBuffers empty[2]{};
+    flush.numInputs = 2;
+    flush.numOutputs = 2;
+    flush.inputs = empty;
+    flush.outputs = empty;
+    flush.numSamples = 16;
+    EXPECT_EQ(plugin->processor()->process(flush), kResultOk);
+}
+
+TEST_F(VelqaModule, MidiControllersMapToTheirOwnParameterIds)
+{
+    auto plugin = createRunningPlugin();
+    ASSERT_TRUE(plugin);
+    auto* mapping = velqa::host::queryInterfaceOf<Vst::IMidiMapping>(plugin->component());
+    ASSERT_NE(mapping, nullptr);
+    Vst::ParamID id = 0;
+    ASSERT_EQ(mapping->getMidiControllerAssignment(0, 2, Vst::kPitchBend, id), kResultOk);
+    EXPECT_EQ(id, 11150u + 2 * 130 + 129);
+    mapping->getMidiControllerAssignment(0, 7, Vst::kAfterTouch, id);
+    EXPECT_EQ(id, 11150u + 7 * 130 + 128);
+    mapping->getMidiControllerAssignment(0, 0, 7, id);
+    EXPECT_EQ(id, 11157u);
+    mapping->release();
+
+    // Controller ids become MIDI for the effect and leave the audio alone.
+    fillInputsWithRamp(*plugin);
+    plugin->inputChanges().add(effectBypass, 0, 1.0);
+    plugin->inputChanges().add(11150 + 2 * 130 + 129, 5, 0.75);
+    plugin->inputChanges().add(11150 + 7, 0, 1.0);
+    ASSERT_EQ(plugin->process(blockSize), kResultOk);
+    EXPECT_TRUE(mainOutputEqualsInput(*plugin, blockSize));
+}
+
+TEST_F(VelqaModule, SampleSizeAndLatencyRestarts)
+{
+    auto plugin = createPlugin();
+    ASSERT_TRUE(plugin);
+    EXPECT_EQ(plugin->processor()->canProcessSampleSize(Vst::kSample32), kResultOk);
+    EXPECT_EQ(plugin->processor()->canProcessSampleSize(Vst::kSample64), kResultFalse);
+    EXPECT_EQ(plugin->setupProcessing(sampleRate, blockSize, Vst::kSample64), kResultFalse);
+    ASSERT_EQ(plugin->setupProcessing(sampleRate, blockSize), kResultOk);
+
+    plugin->handler().clear();
+    plugin->inputChanges().add(lookaheadOn, 0, 0.5);
+    ASSERT_EQ(plugin->process(blockSize), kResultOk);
+    const auto latency = plugin->processor()->getLatencySamples();
+    std::vector<ComponentHandlerRecorder::Call> restarts;
+    for (const auto& call : plugin->handler().calls())
+        if (call.kind == ComponentHandlerRecorder::Kind::restartComponent) restarts.push_back(call);
+    if (latency == 0 && restarts.empty()) GTEST_SKIP() << "the effect reports no latency yet";
+    EXPECT_EQ(latency, static_cast<uint32>(sampleRate * 0.5 * 0.1));
+    ASSERT_EQ(restarts.size(), 1u);
+    EXPECT_EQ(restarts[0].flags, Vst::kLatencyChanged);
+}
