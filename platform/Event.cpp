@@ -9,19 +9,28 @@ namespace velqa::platform
 namespace
 {
 // Events are signalled a few hundred times a second at most, so one shared mutex and condition
-// keep waiting on several events simple without measurable contention.
-std::mutex hubMutex;
-std::condition_variable hubCondition;
+// keep waiting on several events simple without measurable contention. They are never destroyed:
+// a thread still waiting while the process exits must not make the exit wait for it.
+struct Hub
+{
+    std::mutex mutex;
+    std::condition_variable condition;
+};
+Hub& hub()
+{
+    static Hub* const shared = new Hub;
+    return *shared;
+}
 
 template <typename Ready>
 bool waitUntil(std::unique_lock<std::mutex>& lock, uint32_t timeoutMs, Ready ready)
 {
     if (timeoutMs == CEvent::kInfinite)
     {
-        hubCondition.wait(lock, ready);
+        hub().condition.wait(lock, ready);
         return true;
     }
-    return hubCondition.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
+    return hub().condition.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
 }
 } // namespace
 
@@ -33,21 +42,21 @@ CEvent::CEvent(bool manualReset, bool initiallySet)
 void CEvent::set()
 {
     {
-        std::lock_guard<std::mutex> lock(hubMutex);
+        std::lock_guard<std::mutex> lock(hub().mutex);
         signalled = true;
     }
-    hubCondition.notify_all();
+    hub().condition.notify_all();
 }
 
 void CEvent::reset()
 {
-    std::lock_guard<std::mutex> lock(hubMutex);
+    std::lock_guard<std::mutex> lock(hub().mutex);
     signalled = false;
 }
 
 bool CEvent::isSet() const
 {
-    std::lock_guard<std::mutex> lock(hubMutex);
+    std::lock_guard<std::mutex> lock(hub().mutex);
     return signalled;
 }
 
@@ -60,13 +69,13 @@ bool CEvent::takeIfSet()
 
 bool CEvent::wait(uint32_t timeoutMs)
 {
-    std::unique_lock<std::mutex> lock(hubMutex);
+    std::unique_lock<std::mutex> lock(hub().mutex);
     return waitUntil(lock, timeoutMs, [this] { return signalled; }) && takeIfSet();
 }
 
 int CEvent::waitForEither(CEvent& first, CEvent& second, uint32_t timeoutMs)
 {
-    std::unique_lock<std::mutex> lock(hubMutex);
+    std::unique_lock<std::mutex> lock(hub().mutex);
     if (!waitUntil(lock, timeoutMs, [&] { return first.signalled || second.signalled; }))
         return kTimedOut;
     if (first.takeIfSet()) return 0;
