@@ -40,7 +40,11 @@ public:
     void setWidthOn(bool on) { widthOn = on; }
     void setSaturationMode(int mode) { saturationMode = mode; }
     // The type parameter: int(2v), so 0 "FET", 0.5 "TUBE", 1 "TAPE".
-    void setSaturationType(float v) { saturationMode = static_cast<int>(2.0f * v); }
+    // Three-way choice; clamped first because converting an out-of-range float to int is undefined.
+    void setSaturationType(float v)
+    {
+        saturationMode = static_cast<int>(2.0f * (v > 0.0f ? (v < 1.0f ? v : 1.0f) : 0.0f));
+    }
     void setSampleRate(float sampleRate);
     // Allocates: setup code only.
     void setBlockSize(int frames);

@@ -1,0 +1,459 @@
+#include "code/Plug.h"
+
+#include "VST3Adapter/AdapterMessages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+using namespace velqa;
+
+namespace
+{
+
+constexpr int kOversamplingFrame = 1024;
+constexpr int kOversamplingSlice = 128;
+constexpr float kExternalOnlyWeight = 0.9999f;
+constexpr double kBalanceTolerance = 1e-5;
+constexpr double kGainTolerance = 0.0001;
+
+// Spectrum display geometry the analysers are prepared for.
+constexpr float kAnalyserMinHz = 20.0f;
+constexpr float kAnalyserMaxHz = 22000.0f;
+constexpr int kAnalyserColumns = 478;
+constexpr int kAnalyserRows = 248;
+constexpr float kAnalyserRangeDb = 48.0f;
+
+float peakOf(const float* x, int n)
+{
+    float peak = 0.0f;
+    for (int i = 0; i < n; ++i) peak = std::max(peak, std::fabs(x[i]));
+    return peak;
+}
+
+void copyChannel(float* to, const float* from, int n)
+{
+    if (to && from && to != from) std::memmove(to, from, sizeof(float) * static_cast<size_t>(n));
+}
+
+void scale(float* x, int n, float gain)
+{
+    for (int i = 0; i < n; ++i) x[i] *= gain;
+}
+
+// One smoother step towards target; y = a·target + b·y with its tail flushed.
+float stepTowards(COnePoleFilter& s, float target)
+{
+    const double next = s.a * target + s.b * static_cast<double>(s.y);
+    s.y = flushDenormal(static_cast<float>(next));
+    return s.y;
+}
+
+int oversamplerSlot(int factor)
+{
+    switch (factor)
+    {
+    case 2:
+        return 0;
+    case 4:
+        return 1;
+    case 8:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+} // namespace
+
+CPlug::AnalyserThreads::AnalyserThreads(CSpectrumAnalyzer& below, CSpectrumAnalyzer& above)
+    : workers{CAnalyserWorker(below), CAnalyserWorker(above)}
+{
+    for (CAnalyserWorker& worker : workers) worker.start();
+}
+
+void CPlug::prepareSignalPath()
+{
+    velqa::platform::CBusyLockGuard guard(processLock);
+    preparedFrames = std::max(blockSize, 1);
+    for (CBuffer* buffer :
+         {&aboveBuffer, &dryBuffer, &undelayedBuffer, &sideChainMix, &soloCopyA, &soloCopyB})
+    {
+        buffer->resize(preparedFrames, 2);
+        buffer->clear();
+    }
+    // Every factor is planned here, off the audio thread, so that a switch at the end of a block
+    // neither allocates nor plans.
+    for (auto& section : oversamplerBank)
+        for (size_t slot = 0; slot < section.size(); ++slot)
+            section[slot].configure(kOversamplingFrame, 2 << slot, COversampler::kMaxChannels,
+                                    kOversamplingSlice);
+    const int largestFrames = preparedFrames * (2 << (kOversamplingFactors - 1));
+    splitter.setBlockSize(largestFrames);
+    for (CSectionProcessor& section : sections) section.setBlockSize(largestFrames);
+    splitter.setBlockSize(preparedFrames * oversampling.factorInUse);
+    for (CSectionProcessor& section : sections)
+        section.setBlockSize(preparedFrames * oversampling.factorInUse);
+    selectOversamplers();
+}
+
+void CPlug::selectOversamplers()
+{
+    const size_t slot = static_cast<size_t>(oversamplerSlot(oversampling.factorInUse));
+    for (size_t s = 0; s < 2; ++s)
+    {
+        activeOversampler[s] = &oversamplerBank[s][slot];
+        activeOversampler[s]->clear();
+    }
+}
+
+void CPlug::configureAnalysers()
+{
+    for (size_t s = 0; s < 2; ++s)
+    {
+        velqa::platform::CBusyLockGuard guard(analyserThreads.workers[s].lock());
+        analysers[s].configure(static_cast<int>(currentRate), kAnalyserMinHz, kAnalyserMaxHz,
+                               kAnalyserColumns, kAnalyserRows, kAnalyserRangeDb);
+    }
+}
+
+void CPlug::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
+{
+    if (sampleFrames <= 0 || !inputs || !outputs || !inputs[0] || !outputs[0]) return;
+    int channels = inputChannels > 1 ? 2 : 1;
+    if (channels == 2 && (!inputs[1] || !outputs[1])) channels = 1;
+
+    if (preparedFrames <= 0 || !aboveBuffer.channels)
+    {
+        // Not resumed yet: nothing is sized, so the block passes unchanged.
+        for (int c = 0; c < channels; ++c) copyChannel(outputs[c], inputs[c], sampleFrames);
+        return;
+    }
+    // Hosts may exceed the announced block size; longer blocks run in prepared-size pieces.
+    std::array<float*, 2> in{};
+    std::array<float*, kNumOutputs> out{};
+    for (int offset = 0; offset < sampleFrames; offset += preparedFrames)
+    {
+        const int n = std::min(preparedFrames, sampleFrames - offset);
+        for (int c = 0; c < 2; ++c)
+            in[static_cast<size_t>(c)] = inputs[c] ? inputs[c] + offset : nullptr;
+        for (int c = 0; c < kNumOutputs; ++c)
+        {
+            const bool present = c < 2 || extraOutputs;
+            out[static_cast<size_t>(c)] = present && outputs[c] ? outputs[c] + offset : nullptr;
+        }
+        processBlock(in.data(), out.data(), n, offset, channels);
+    }
+}
+
+void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int numChannels)
+{
+    const bool stereo = numChannels == 2;
+    for (int c = 0; c < numChannels; ++c) copyChannel(outputs[c], inputs[c], n);
+
+    if (!path.active)
+    {
+        publishMeters({0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+        return;
+    }
+
+    MeterValues meters{};
+    meters.inputLeft = peakOf(inputs[0], n);
+    meters.inputRight = stereo ? peakOf(inputs[1], n) : meters.inputLeft;
+
+    for (int slot = kBankBelowL; slot <= kBankAboveR; ++slot)
+        eqBanks[static_cast<size_t>(slot)].update(false);
+    CEqBank* soloL = nullptr;
+    CEqBank* soloR = nullptr;
+    if (path.belowBandSolo)
+    {
+        soloL = &eqBanks[kBankBelowSoloL];
+        soloR = &eqBanks[kBankBelowSoloR];
+    }
+    else if (path.aboveBandSolo)
+    {
+        soloL = &eqBanks[kBankAboveSoloL];
+        soloR = &eqBanks[kBankAboveSoloR];
+    }
+    if (soloL)
+    {
+        soloL->update(false);
+        soloR->update(false);
+    }
+
+    // From here the outputs are the Below part.
+    for (int c = 0; c < numChannels; ++c)
+    {
+        copyChannel(undelayedBuffer.channels[c], outputs[c], n);
+        if (path.lookaheadOn) lookaheadDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
+        copyChannel(dryBuffer.channels[c], outputs[c], n);
+        copyChannel(aboveBuffer.channels[c], outputs[c], n);
+        if (soloL)
+        {
+            copyChannel(soloCopyA.channels[c], outputs[c], n);
+            copyChannel(soloCopyB.channels[c], outputs[c], n);
+        }
+    }
+
+    float** sideChain = buildSideChain(n, offset, numChannels);
+    if (path.lookaheadOn)
+    {
+        if (!sideChain) sideChain = undelayedBuffer.channels;
+        for (int c = 0; c < numChannels; ++c)
+            sideChainDelay[static_cast<size_t>(c)].processBlock(sideChain[c], n);
+    }
+
+    splitter.process(outputs, sideChain, n, numChannels);
+    float** above = aboveBuffer.channels;
+    for (int c = 0; c < numChannels; ++c)
+        for (int i = 0; i < n; ++i) above[c][i] -= outputs[c][i];
+
+    writeExtraOutputs(outputs, 6, n, numChannels);
+    meters.detectorLevel = splitter.getMaxLevel();
+    meters.minimumGain = splitter.getMinGain();
+
+    runSections(outputs, n, numChannels);
+
+    if (path.panAboveOn)
+    {
+        scale(above[0], n, path.panAboveL);
+        if (stereo) scale(above[1], n, path.panAboveR);
+    }
+    if (path.panBelowOn)
+    {
+        scale(outputs[0], n, path.panBelowL);
+        if (stereo) scale(outputs[1], n, path.panBelowR);
+    }
+    writeExtraOutputs(outputs, 2, n, numChannels);
+    applyBalanceGains(outputs, n, numChannels);
+
+    if (analysers[kSectionAbove].feed(above, n, numChannels))
+        analyserThreads.workers[kSectionAbove].frameReady();
+    if (analysers[kSectionBelow].feed(outputs, n, numChannels))
+        analyserThreads.workers[kSectionBelow].frameReady();
+
+    float aboveLeft = peakOf(above[0], n);
+    float aboveRight = stereo ? peakOf(above[1], n) : 0.0f;
+    float belowLeft = peakOf(outputs[0], n);
+    float belowRight = stereo ? peakOf(outputs[1], n) : 0.0f;
+
+    for (int c = 0; c < numChannels; ++c)
+        for (int i = 0; i < n; ++i) outputs[c][i] += above[c][i];
+
+    applyGlobalMix(outputs, n, numChannels);
+    applyOutputGain(outputs, n, numChannels);
+
+    if (path.sideChainListen)
+        for (int c = 0; c < numChannels; ++c)
+            copyChannel(outputs[c], splitter.sideChainChannels()[c], n);
+
+    if (soloL)
+    {
+        // Only the change the soloed bands make is heard.
+        soloL->process(soloCopyB.channels[0], n);
+        if (stereo) soloR->process(soloCopyB.channels[1], n);
+        for (int c = 0; c < numChannels; ++c)
+            for (int i = 0; i < n; ++i)
+                outputs[c][i] =
+                    (soloCopyB.channels[c][i] - soloCopyA.channels[c][i]) * path.outputGain;
+    }
+
+    meters.outputLeft = peakOf(outputs[0], n);
+    meters.outputRight = stereo ? peakOf(outputs[1], n) : 0.0f;
+    meters.below = std::max(belowLeft, belowRight);
+    meters.above = std::max(aboveLeft, aboveRight);
+    if (path.belowBandSolo)
+    {
+        meters.below = std::max(meters.outputLeft, meters.outputRight);
+        meters.above = 0.0f;
+    }
+    else if (path.aboveBandSolo)
+    {
+        meters.above = std::max(meters.outputLeft, meters.outputRight);
+        meters.below = 0.0f;
+    }
+    publishMeters(meters);
+
+    if (oversampling.osChangePending) applyOversamplingChange();
+}
+
+float** CPlug::buildSideChain(int n, int offset, int numChannels)
+{
+    const SideChainLink* link = sideChainLink;
+    const bool present = link && link->active && link->channels[0];
+    if (present != (path.extSideChainPresent != 0))
+    {
+        path.extSideChainPresent = present ? 1 : 0;
+        setParameter(kSideChainPresent, present ? 1.0f : 0.0f);
+    }
+    if (!present || !path.extSideChainOn) return nullptr;
+
+    float** mixed = sideChainMix.channels;
+    for (int c = 0; c < numChannels; ++c)
+    {
+        const float* external =
+            (c < link->numChannels && link->channels[c] ? link->channels[c] : link->channels[0]) +
+            offset;
+        const float* internal = undelayedBuffer.channels[c];
+        if (path.extWeight < kExternalOnlyWeight)
+            for (int i = 0; i < n; ++i)
+                mixed[c][i] = internal[i] * path.intWeight + external[i] * path.extWeight;
+        else
+            std::memcpy(mixed[c], external, sizeof(float) * static_cast<size_t>(n));
+    }
+    return mixed;
+}
+
+void CPlug::writeExtraOutputs(float** outputs, int first, int n, int numChannels)
+{
+    if (!extraOutputs) return;
+    for (int c = first; c < first + 4; ++c)
+        if (!outputs[c]) return;
+    const int right = numChannels == 2 ? 1 : 0;
+    copyChannel(outputs[first], aboveBuffer.channels[0], n);
+    copyChannel(outputs[first + 1], aboveBuffer.channels[right], n);
+    copyChannel(outputs[first + 2], outputs[0], n);
+    copyChannel(outputs[first + 3], outputs[right], n);
+}
+
+void CPlug::runSections(float** outputs, int n, int numChannels)
+{
+    // The process lock keeps an oversampling change from swapping the chains mid-block; it is
+    // only ever contended by resume, never by another block.
+    velqa::platform::CBusyLockGuard guard(processLock);
+    if (!oversampling.osOn)
+    {
+        processSections(outputs, aboveBuffer.channels, n, numChannels);
+        return;
+    }
+    COversampler& belowOs = *activeOversampler[kSectionBelow];
+    COversampler& aboveOs = *activeOversampler[kSectionAbove];
+    const int factor = belowOs.getFactor();
+    std::array<float*, 2> below{};
+    std::array<float*, 2> above{};
+    for (int offset = 0; offset < n; offset += kOversamplingSlice)
+    {
+        const int slice = std::min(kOversamplingSlice, n - offset);
+        for (int c = 0; c < numChannels; ++c)
+        {
+            below[static_cast<size_t>(c)] = outputs[c] + offset;
+            above[static_cast<size_t>(c)] = aboveBuffer.channels[c] + offset;
+        }
+        aboveOs.upsample(above.data(), numChannels, slice);
+        belowOs.upsample(below.data(), numChannels, slice);
+        processSections(belowOs.upsampled(), aboveOs.upsampled(), slice * factor, numChannels);
+        aboveOs.downsample(above.data(), numChannels, slice);
+        belowOs.downsample(below.data(), numChannels, slice);
+    }
+}
+
+void CPlug::processSections(float** below, float** above, int frames, int numChannels)
+{
+    sections[kSectionBelow].process(below, frames, numChannels);
+    sections[kSectionAbove].process(above, frames, numChannels);
+    eqBanks[kBankBelowL].process(below[0], frames);
+    eqBanks[kBankAboveL].process(above[0], frames);
+    if (numChannels == 2)
+    {
+        eqBanks[kBankBelowR].process(below[1], frames);
+        eqBanks[kBankAboveR].process(above[1], frames);
+    }
+}
+
+void CPlug::applyBalanceGains(float** outputs, int n, int numChannels)
+{
+    const float target = path.balanceTarget;
+    for (int c = 0; c < numChannels; ++c)
+    {
+        COnePoleFilter& s = balanceSmoother[static_cast<size_t>(c)];
+        float* above = aboveBuffer.channels[c];
+        float* below = outputs[c];
+        if (std::fabs(static_cast<double>(s.y) - target) < kBalanceTolerance)
+        {
+            scale(above, n, path.aboveGain);
+            scale(below, n, path.belowGain);
+            continue;
+        }
+        for (int i = 0; i < n; ++i)
+        {
+            const float y = stepTowards(s, target);
+            float gainAbove = 1.0f;
+            float gainBelow = 1.0f;
+            if (y >= 0.5f)
+                gainBelow = 4.0f * (1.0f - y) * (1.0f - y);
+            else
+                gainAbove = 4.0f * y * y;
+            path.aboveGain = gainAbove;
+            path.belowGain = gainBelow;
+            above[i] *= gainAbove;
+            below[i] *= gainBelow;
+        }
+    }
+}
+
+void CPlug::applyGlobalMix(float** outputs, int n, int numChannels)
+{
+    if (path.mix == 1.0f) return;
+    float** dry = dryBuffer.channels;
+    if (oversampling.osOn)
+        for (int c = 0; c < numChannels; ++c)
+            dryCompensationDelay[static_cast<size_t>(c)].processBlock(dry[c], n);
+    const float mix = path.mix;
+    for (int c = 0; c < numChannels; ++c)
+    {
+        COnePoleFilter& s = mixSmoother[static_cast<size_t>(c)];
+        float* out = outputs[c];
+        if (std::fabs(static_cast<double>(s.y) - mix) >= kGainTolerance)
+            for (int i = 0; i < n; ++i)
+            {
+                const float y = stepTowards(s, mix);
+                out[i] = (1.0f - y) * dry[c][i] + y * out[i];
+            }
+        else
+            for (int i = 0; i < n; ++i) out[i] = path.dryMix * dry[c][i] + mix * out[i];
+    }
+}
+
+void CPlug::applyOutputGain(float** outputs, int n, int numChannels)
+{
+    const float gain = path.outputGain;
+    if (gain == 1.0f) return;
+    for (int c = 0; c < numChannels; ++c)
+    {
+        COnePoleFilter& s = outputSmoother[static_cast<size_t>(c)];
+        if (std::fabs(static_cast<double>(s.y) - gain) >= kGainTolerance)
+            for (int i = 0; i < n; ++i) outputs[c][i] *= stepTowards(s, gain);
+        else
+            scale(outputs[c], n, gain);
+    }
+}
+
+void CPlug::publishMeters(const MeterValues& meters)
+{
+    setParameter(kMeterInputLeft, meters.inputLeft);
+    setParameter(kMeterInputRight, meters.inputRight);
+    setParameter(kMeterDetectorLevel, meters.detectorLevel);
+    setParameter(kMeterMinimumGain, meters.minimumGain);
+    setParameter(kMeterOutputLeft, meters.outputLeft);
+    setParameter(kMeterOutputRight, meters.outputRight);
+    setParameter(kMeterBelow, meters.below);
+    setParameter(kMeterAbove, meters.above);
+}
+
+void CPlug::applyOversamplingChange()
+{
+    {
+        velqa::platform::CBusyLockGuard guard(processLock);
+        oversampling.osChangePending = false;
+        oversampling.factorInUse = oversampling.osOnRequested ? oversampling.factorRequested : 1;
+        oversampling.lastFactorUsed = oversampling.factorRequested;
+        // Everything below stays within what prepareSignalPath allocated.
+        selectOversamplers();
+        configureForSampleRate();
+        const int frames = preparedFrames * oversampling.factorInUse;
+        splitter.setBlockSize(frames);
+        for (CSectionProcessor& section : sections) section.setBlockSize(frames);
+        oversampling.osOn = oversampling.osOnRequested;
+    }
+    reportLatency(path.lookaheadLatency + oversampling.latency());
+}

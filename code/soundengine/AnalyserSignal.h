@@ -1,0 +1,26 @@
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+
+// Wakes a worker thread: an auto-reset signal plus a manual-reset broadcast. A signal with no
+// worker waiting is dropped: the worker is then busy with an older frame and picks up the newest
+// one at its next wake-up anyway. broadcast wakes every waiter and stays set until the last one has
+// left. The events live in this object rather than in a shared hub, so a host that exits without
+// deleting the effect does not block in the hub's teardown behind a waiting worker.
+class CAnalyserSignal
+{
+public:
+    void registerWaiter();
+    // Blocks until signal or broadcast; true when woken by broadcast.
+    bool wait();
+    void signal();
+    void broadcast();
+
+private:
+    std::mutex section;
+    std::condition_variable wake;
+    bool signalled = false;   // auto-reset
+    bool broadcasted = false; // manual-reset
+    int waiters = 0;
+};
