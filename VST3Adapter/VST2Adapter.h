@@ -10,10 +10,10 @@
 
 #include <vector>
 
-class ViewAdapter;
-
 namespace Steinberg::Vst
 {
+class ViewAdapter;
+
 class VST2Adapter : public SingleComponentEffect,
                     public IMidiMapping,
                     public IMainHost,
@@ -52,6 +52,13 @@ public:
     tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized,
                                              String128 string) override;
     IPlugView* PLUGIN_API createView(FIDString name) override;
+
+    // Views: notifications from the views this adapter created, and the editor's resize signal.
+    void editorAttached(EditorView* view) override;
+    void editorRemoved(EditorView* view) override;
+    void editorDestroyed(EditorView* view) override;
+    void resizeViews();
+    const std::vector<ViewAdapter*>& getViews() const { return views; }
 
     // IMidiMapping
     tresult PLUGIN_API getMidiControllerAssignment(int32 busIndex, int16 channel,
@@ -102,6 +109,7 @@ private:
     void sendMidiEvent(VstMidiEvent& event);
     tresult writeChunkState(IBStream* stream);
     tresult writeParameterListState(IBStream* stream);
+    tresult applyComponentState(IBStream* state);
     tresult readParameterListState(const std::vector<uint8>& buffer);
 
     AudioEffectX* effect = nullptr;

@@ -51,6 +51,12 @@ bool readRest(IBStream* stream, std::vector<uint8>& buffer)
     return true;
 }
 
+// Stored values are normalised; a damaged state must not hand the effect anything else.
+float normalised(float v)
+{
+    return v >= 0.0f ? (v <= 1.0f ? v : 1.0f) : 0.0f;
+}
+
 bool startsWithChunkMagic(const std::vector<uint8>& buffer)
 {
     return buffer.size() >= 4 && (std::memcmp(buffer.data(), "CcnK", 4) == 0 ||
@@ -105,6 +111,15 @@ tresult VST2Adapter::writeParameterListState(IBStream* stream)
 
 tresult VST2Adapter::readComponentState(IBStream* state)
 {
+    const tresult result = applyComponentState(state);
+    // Linux hosts read the controller's values right after a restore (there is no controller
+    // state to sync from), so the parameter objects must already hold the restored project.
+    if (result == kResultOk) updateAllParameters();
+    return result;
+}
+
+tresult VST2Adapter::applyComponentState(IBStream* state)
+{
     if (!effect || !state) return kInvalidArgument;
     openEffectOnce();
     std::vector<uint8> buffer;
@@ -154,7 +169,7 @@ tresult VST2Adapter::readParameterListState(const std::vector<uint8>& buffer)
         {
             float value;
             std::memcpy(&value, buffer.data() + position, sizeof value);
-            effect->setParameter(i, value);
+            effect->setParameter(i, normalised(value));
             position += sizeof value;
         }
     }

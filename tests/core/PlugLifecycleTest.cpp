@@ -204,12 +204,12 @@ TEST_F(PlugLifecycle, StateRoundTripAppliesValuesAsALoad)
 
     plug.setParameter(kRatio, 0.9f);
     plug.forget();
-    EXPECT_EQ(plug.setChunk(saved.data(), size, false), 1);
+    EXPECT_EQ(plug.setChunk(saved.data(), size, false), size);
     EXPECT_EQ(plug.getParameter(kRatio), 0.3f);
     // Applied with links suppressed: the linked band 1 fields were set once each.
     EXPECT_EQ(plug.callsOf(kEqBelowBase), 1);
     EXPECT_EQ(plug.callsOf(kStateApplied), 1);
 
-    EXPECT_EQ(plug.setChunk(saved.data(), size - 1, false), 0);
+    EXPECT_EQ(plug.setChunk(saved.data(), 16 + 4 * 100 + 2, false), 0) << "cut inside a value";
     EXPECT_EQ(plug.setChunk(nullptr, size, false), 0);
 }

@@ -1,0 +1,133 @@
+#include "ChunkBytes.h"
+#include "code/PresetStore.h"
+#include "host/MemoryStream.h"
+#include "host/Module.h"
+#include "host/PluginInstance.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+using namespace Steinberg;
+using velqa::host::MemoryStream;
+
+namespace
+{
+
+constexpr int kBlock = 128;
+const std::string kPresetFolder = std::string(VELQA_BUNDLE) + "/Contents/Resources/Presets/";
+
+class StateThroughHost : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { module = velqa::host::Module::load(VELQA_BUNDLE).module; }
+    static void TearDownTestSuite() { module.reset(); }
+
+    std::unique_ptr<velqa::host::PluginInstance> createRunning()
+    {
+        auto created = velqa::host::PluginInstance::create(*module);
+        if (!created.instance) return nullptr;
+        EXPECT_EQ(created.instance->initialize(), kResultOk);
+        EXPECT_EQ(created.instance->setupProcessing(48000.0, kBlock), kResultOk);
+        created.instance->setActive(true);
+        created.instance->setProcessing(true);
+        return std::move(created.instance);
+    }
+    static std::vector<uint8_t> stateOf(velqa::host::PluginInstance& plugin)
+    {
+        MemoryStream stream;
+        EXPECT_EQ(plugin.getState(stream), kResultOk);
+        return stream.bytes();
+    }
+    static void setValues(velqa::host::PluginInstance& plugin, unsigned seed)
+    {
+        for (int32 id = 0; id < 114; ++id)
+            plugin.inputChanges().add(Vst::ParamID(id), 0, double((id * 37 + seed) % 101) / 100.0);
+        EXPECT_EQ(plugin.process(kBlock), kResultOk);
+        plugin.inputChanges().clear();
+    }
+
+    static inline std::unique_ptr<velqa::host::Module> module;
+};
+
+} // namespace
+
+TEST_F(StateThroughHost, RestoredStateIsByteIdentical)
+{
+    ASSERT_TRUE(module);
+    auto plugin = createRunning();
+    ASSERT_TRUE(plugin);
+    setValues(*plugin, 5);
+    const std::vector<uint8_t> saved = stateOf(*plugin);
+    ASSERT_EQ(saved.size(), 4u + 2596u);
+
+    setValues(*plugin, 61);
+    ASSERT_NE(stateOf(*plugin), saved);
+    MemoryStream restore(saved);
+    ASSERT_EQ(plugin->setState(restore), kResultOk);
+    EXPECT_EQ(stateOf(*plugin), saved);
+
+    // A fresh instance restored from the same bytes saves them again.
+    auto other = createRunning();
+    MemoryStream again(saved);
+    ASSERT_EQ(other->setState(again), kResultOk);
+    EXPECT_EQ(stateOf(*other), saved);
+}
+
+TEST_F(StateThroughHost, HostileStatesLeaveTheEffectWorking)
+{
+    ASSERT_TRUE(module);
+    auto plugin = createRunning();
+    ASSERT_TRUE(plugin);
+    const std::vector<uint8_t> good = stateOf(*plugin);
+
+    std::mt19937 random(7);
+    std::vector<uint8_t> noise(1 << 20);
+    for (auto& b : noise) b = uint8_t(random());
+    ChunkBytes hugeN;
+    hugeN.header(0xFFFFFFF0u);
+    hugeN.bytes.resize(4096, 0x3F);
+    std::vector<uint8_t> prefixedHugeN = {0, 0, 0, 0};
+    prefixedHugeN.insert(prefixedHugeN.end(), hugeN.bytes.begin(), hugeN.bytes.end());
+    std::vector<uint8_t> truncated(good.begin(), good.begin() + 1000);
+
+    for (const auto& bytes : {std::vector<uint8_t>{}, std::vector<uint8_t>{0x4B}, truncated, noise,
+                              hugeN.bytes, prefixedHugeN})
+    {
+        MemoryStream stream(bytes);
+        plugin->setState(stream);
+        EXPECT_EQ(plugin->process(kBlock), kResultOk);
+        EXPECT_EQ(stateOf(*plugin).size(), good.size());
+    }
+    MemoryStream restore(good);
+    ASSERT_EQ(plugin->setState(restore), kResultOk);
+    EXPECT_EQ(stateOf(*plugin), good);
+}
+
+TEST_F(StateThroughHost, EveryInstalledFactoryPresetIsListedAndLoads)
+{
+    ASSERT_TRUE(module);
+    velqa::CPresetStore store;
+    store.setFolders(kPresetFolder, "");
+    store.rescan();
+    ASSERT_GE(store.size(), 20) << kPresetFolder;
+
+    auto plugin = createRunning();
+    ASSERT_TRUE(plugin);
+    for (int32 p = 0; p < store.size(); ++p)
+    {
+        const velqa::PresetEntry& entry = *store.at(p);
+        EXPECT_NE(entry.category[0], 0) << entry.name;
+        EXPECT_NE(entry.author[0], 0) << entry.name;
+        std::vector<uint8_t> file;
+        ASSERT_TRUE(velqa::platform::readFile(entry.path, file));
+        std::vector<uint8_t> state = {0, 0, 0, 0};
+        state.insert(state.end(), file.begin() + 9, file.end());
+        MemoryStream stream(state);
+        ASSERT_EQ(plugin->setState(stream), kResultOk) << entry.name;
+        EXPECT_EQ(stateOf(*plugin), state) << entry.name;
+        EXPECT_EQ(plugin->process(kBlock), kResultOk);
+    }
+}
