@@ -6,6 +6,7 @@
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivstcomponent.h"
 #include "public.sdk/source/main/pluginfactory.h"
+#include "resources/EmbeddedResources.h"
 
 using namespace Steinberg;
 
@@ -13,6 +14,8 @@ namespace
 {
 CPluginFactory* createFactory()
 {
+    // The editor's artwork and fonts are looked up by name from here on.
+    velqa::registerEmbeddedResources();
     PFactoryInfo info(kVelqaVendor, kVelqaUrl, kVelqaEmail, PFactoryInfo::kUnicode);
     auto* factory = new CPluginFactory(info);
     PClassInfo2 classInfo(kVelqaClassId, PClassInfo::kManyInstances, kVstAudioEffectClass,

@@ -128,11 +128,6 @@ uint32 PLUGIN_API VST2Adapter::getLatencySamples()
     return delay > 0 ? static_cast<uint32>(delay) : 0;
 }
 
-IPlugView* PLUGIN_API VST2Adapter::createView(FIDString)
-{
-    return nullptr;
-}
-
 void VST2Adapter::automate(int32 index, float value)
 {
     if (index == kLatencyRestartIndex)
@@ -140,7 +135,11 @@ void VST2Adapter::automate(int32 index, float value)
         if (componentHandler) componentHandler->restartComponent(kLatencyChanged);
         return;
     }
-    if (index == kResizeViewsIndex) return; // no editor views exist in this module yet
+    if (index == kResizeViewsIndex)
+    {
+        resizeViews();
+        return;
+    }
     const auto id = static_cast<ParamID>(index);
     setParamNormalized(id, value);
     performEdit(id, value);

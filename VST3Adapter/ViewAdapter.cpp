@@ -1,0 +1,136 @@
+#include "VST3Adapter/ViewAdapter.h"
+
+#include "VST3Adapter/EditorPlatform.h"
+#include "VST3Adapter/VST2Adapter.h"
+#include "VST3Adapter/vst2base/aeffeditor.h"
+#include "VST3Adapter/vst2base/audioeffectx.h"
+#include "vstgui/lib/controls/ccontrol.h"
+
+#include <cmath>
+
+namespace Steinberg::Vst
+{
+
+ViewAdapter::ViewAdapter(EditController* controller) : VSTGUIEditor(controller)
+{
+    adapter = FCast<VST2Adapter>(controller);
+    int32 width = kEmptySize;
+    int32 height = kEmptySize;
+    if (adapter && adapter->getEffect())
+    {
+        editor = adapter->getEffect()->getEditor();
+        ERect* editorRect = nullptr;
+        if (editor && editor->getRect(&editorRect) && editorRect)
+        {
+            width = editorRect->right;
+            height = editorRect->bottom;
+        }
+    }
+    setIdleRate(kIdleMilliseconds);
+    rect = ViewRect(0, 0, width, height);
+}
+
+ViewAdapter::~ViewAdapter()
+{
+    // A host that drops a view without removing it first must not leave the window open.
+    if (frame) close();
+}
+
+VSTGUI::VSTGUIEditorInterface* ViewAdapter::editorInterface() const
+{
+    return dynamic_cast<VSTGUI::VSTGUIEditorInterface*>(editor);
+}
+
+bool ViewAdapter::open(void* parent)
+{
+    if (frame || !editor) return false;
+    if (auto* platform = dynamic_cast<velqa::IEditorPlatform*>(editor))
+        platform->setFrameConfig(makeFrameConfig());
+    const bool opened = editor->open(parent);
+    if (auto* gui = editorInterface()) frame = gui->getFrame();
+    return opened;
+}
+
+void ViewAdapter::close()
+{
+    if (!editor) return;
+    editor->close();
+    auto* gui = editorInterface();
+    frame = gui ? gui->getFrame() : nullptr;
+}
+
+void ViewAdapter::onIdleTimer()
+{
+    if (editor) editor->idle();
+}
+
+bool ViewAdapter::editorRect(ViewRect& out) const
+{
+    ERect* source = nullptr;
+    if (!editor || !editor->getRect(&source) || !source) return false;
+    auto scaled = [this](int16 v) { return static_cast<int32>(std::lround(v * contentScale)); };
+    out = ViewRect(scaled(source->left), scaled(source->top), scaled(source->right),
+                   scaled(source->bottom));
+    return true;
+}
+
+void ViewAdapter::resizeFromEditor()
+{
+    ViewRect newRect;
+    if (!editorRect(newRect)) return;
+    rect = newRect;
+    if (plugFrame) plugFrame->resizeView(this, &newRect);
+}
+
+void ViewAdapter::contentScaleChanged()
+{
+    resizeFromEditor();
+}
+
+tresult PLUGIN_API ViewAdapter::setFrame(IPlugFrame* newFrame)
+{
+    plugFrame = newFrame;
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::checkSizeConstraint(ViewRect* request)
+{
+    if (!request) return kInvalidArgument;
+    ViewRect own(0, 0, kEmptySize, kEmptySize);
+    editorRect(own);
+    const int32 width = own.right;
+    const int32 height = own.bottom;
+    if (request->getWidth() < width) request->right = request->left + width;
+    if (request->getWidth() > width + kSizeSlack)
+        request->right = request->left + width + kSizeSlack;
+    if (request->getHeight() < height) request->bottom = request->top + height;
+    if (request->getHeight() > height + kSizeSlack)
+        request->bottom = request->top + height + kSizeSlack;
+    return kResultOk;
+}
+
+void ViewAdapter::controlBeginEdit(VSTGUI::CControl* control)
+{
+    if (auto* gui = editorInterface()) gui->beginEdit(control->getTag());
+}
+
+void ViewAdapter::controlEndEdit(VSTGUI::CControl* control)
+{
+    if (auto* gui = editorInterface()) gui->endEdit(control->getTag());
+}
+
+tresult PLUGIN_API ViewAdapter::writeSnapshot(const char* pngPath, int32 zoomPercent, double scale)
+{
+    auto* platform = dynamic_cast<velqa::IEditorPlatform*>(editor);
+    if (!pngPath || !platform || frame || isAttached()) return kResultFalse;
+    if (zoomPercent < 75 || zoomPercent > 200 || !(scale >= 0.5 && scale <= 4.0))
+        return kInvalidArgument;
+    if (!platform->openOffscreen(scale)) return kResultFalse;
+    const bool zoomed = platform->setEditorZoom(zoomPercent / 100.0);
+    editor->idle();
+    const bool written = zoomed && platform->writeOffscreenPng(pngPath);
+    editor->close();
+    return written ? kResultOk : kResultFalse;
+}
+
+} // namespace Steinberg::Vst
