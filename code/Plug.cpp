@@ -18,13 +18,6 @@ constexpr double kMaxLookaheadSeconds = 0.1;
 constexpr int kDryCompensationStorage = 4096;
 constexpr float kDryCompensationDelay = 2048.0f;
 
-// Spectrum display geometry the analysers are prepared for.
-constexpr float kAnalyserMinHz = 20.0f;
-constexpr float kAnalyserMaxHz = 22000.0f;
-constexpr int kAnalyserColumns = 478;
-constexpr int kAnalyserRows = 248;
-constexpr float kAnalyserRangeDb = 48.0f;
-
 constexpr VstInt32 kAllTimeInfo = kVstNanosValid | kVstPpqPosValid | kVstTempoValid |
                                   kVstBarsValid | kVstCyclePosValid | kVstTimeSigValid |
                                   kVstSmpteValid | kVstClockValid;
@@ -69,6 +62,7 @@ CPlug::CPlug(audioMasterCallback audioMaster)
     applyProgram(0);
     updateDisplay();
     rateSet = false;
+    createEditor();
 }
 
 void CPlug::applyProgram(VstInt32 program)
@@ -177,47 +171,8 @@ void CPlug::resume()
     }
     if (time && (time->flags & kVstTempoValid) && time->tempo != tempo) tempo = time->tempo;
 
-    for (AnalyserSettings& analyser : analysers)
-        analyser.configure(static_cast<int>(currentRate), kAnalyserMinHz, kAnalyserMaxHz,
-                           kAnalyserColumns, kAnalyserRows, kAnalyserRangeDb);
+    prepareSignalPath();
+    configureAnalysers();
     analysers[kSectionBelow].parameter = 0.5f;
     wantEvents(1);
-}
-
-void CPlug::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
-{
-    if (sampleFrames <= 0 || !inputs || !outputs) return;
-    const size_t bytes = static_cast<size_t>(sampleFrames) * sizeof(float);
-    for (int c = 0; c < 2; ++c)
-    {
-        const float* in = inputs[inputChannels > 1 ? c : 0];
-        // memmove: a host may hand the same buffer for input and output
-        if (outputs[c] && in) std::memmove(outputs[c], in, bytes);
-    }
-    if (!extraOutputs) return;
-    for (int c = 2; c < kNumOutputs; ++c)
-        if (outputs[c]) std::memset(outputs[c], 0, bytes);
-}
-
-VstInt32 CPlug::getChunk(void** data, bool)
-{
-    if (!data) return 0;
-    chunkBuffer = liveValues;
-    *data = chunkBuffer.data();
-    return static_cast<VstInt32>(sizeof chunkBuffer);
-}
-
-VstInt32 CPlug::setChunk(void* data, VstInt32 byteSize, bool)
-{
-    if (!data || byteSize != static_cast<VstInt32>(sizeof liveValues)) return 0;
-    std::array<float, kNumParams> values;
-    std::memcpy(values.data(), data, sizeof values);
-    restoring = true;
-    compareStore.pushLoading();
-    for (VstInt32 i = 0; i < kNumParams; ++i) setParameter(i, values[static_cast<size_t>(i)]);
-    restoring = false;
-    compareStore.pop();
-    setParameter(kRefreshRequest, 0.0f);
-    setParameter(kStateApplied, 0.0f);
-    return 1;
 }

@@ -8,16 +8,22 @@
 #include "code/EditorSeam.h"
 #include "code/OversamplingRequest.h"
 #include "code/ParameterIndex.h"
+#include "code/PresetStore.h"
 #include "code/ProgramStore.h"
 #include "code/SignalPathSettings.h"
+#include "code/StateChunk.h"
+#include "code/soundengine/AnalyserWorker.h"
+#include "code/soundengine/Buffer.h"
 #include "code/soundengine/Delay.h"
 #include "code/soundengine/DynaSplitter.h"
 #include "code/soundengine/EqBank.h"
 #include "code/soundengine/OnePoleFilter.h"
+#include "code/soundengine/Oversampler.h"
 #include "code/soundengine/SectionProcessor.h"
 #include "platform/BusyLock.h"
 
 #include <array>
+#include <vector>
 
 struct SideChainLink;
 
@@ -100,6 +106,18 @@ public:
 
     void setCompareParameter(int32_t index, float value) override { setParameter(index, value); }
 
+    // State chunk and presets
+    void rescanPresets() { presetStore.rescan(); }
+    void sortPresets(int32_t mode) { presetStore.sort(mode); }
+    const velqa::PresetEntry* loadPresetAt(int32_t position);
+    const velqa::PresetEntry* stepPreset(bool forward);
+    bool presetFile(bool load, const char* path);
+    int32_t saveUserPreset(const char* folder, const char* name, const char* category,
+                           const char* author, bool overwrite);
+    velqa::CPresetStore& getPresetStore() { return presetStore; }
+    const velqa::PresetTexts& getPresetTexts() const { return presetTexts; }
+    const velqa::Program& getSnapshot(int32_t k) const { return snapshots[static_cast<size_t>(k)]; }
+
     // Whole-set loads (programs, chunks, presets) bracket themselves with these.
     void beginRestore() { restoring = true; }
     void endRestore() { restoring = false; }
@@ -172,6 +190,54 @@ private:
     velqa::OversamplingRequest oversampling;
     std::array<velqa::AnalyserSettings, 2> analysers;
 
+    // Signal path: processReplacing and its helpers
+public:
+    CSpectrumAnalyzer& getAnalyserForEditor(velqa::Section section) { return analysers[section]; }
+    int analysedFrames(velqa::Section section) const
+    {
+        return analyserThreads.workers[section].analysedFrames();
+    }
+    const COversampler& getActiveOversampler(velqa::Section section) const
+    {
+        return *activeOversampler[section];
+    }
+
+private:
+    struct MeterValues
+    {
+        float inputLeft, inputRight, detectorLevel, minimumGain;
+        float outputLeft, outputRight, below, above;
+    };
+    // Started with the effect, stopped before the analysers they read go away.
+    struct AnalyserThreads
+    {
+        AnalyserThreads(CSpectrumAnalyzer& below, CSpectrumAnalyzer& above);
+        std::array<CAnalyserWorker, 2> workers;
+    };
+    static constexpr int kOversamplingFactors = 4; // 2x, 4x, 8x, 16x
+
+    void prepareSignalPath();
+    void selectOversamplers();
+    void configureAnalysers();
+    void processBlock(float** inputs, float** outputs, int n, int offset, int numChannels);
+    float** buildSideChain(int n, int offset, int numChannels);
+    void writeExtraOutputs(float** outputs, int first, int n, int numChannels);
+    void runSections(float** outputs, int n, int numChannels);
+    void processSections(float** below, float** above, int frames, int numChannels);
+    void applyBalanceGains(float** outputs, int n, int numChannels);
+    void applyGlobalMix(float** outputs, int n, int numChannels);
+    void applyOutputGain(float** outputs, int n, int numChannels);
+    void publishMeters(const MeterValues& meters);
+    void applyOversamplingChange();
+
+    AnalyserThreads analyserThreads{analysers[velqa::kSectionBelow],
+                                    analysers[velqa::kSectionAbove]};
+    velqa::platform::CBusyLock processLock;
+    CBuffer aboveBuffer, dryBuffer, undelayedBuffer, sideChainMix, soloCopyA, soloCopyB;
+    std::array<std::array<COversampler, kOversamplingFactors>, 2> oversamplerBank;
+    std::array<COversampler*, 2> activeOversampler{&oversamplerBank[0][0], &oversamplerBank[1][0]};
+    int preparedFrames = 0;
+
     // Parameter model.
     std::array<float, kNumParams> liveValues{};
     std::array<velqa::Program, kNumPrograms> programs{};
@@ -183,6 +249,8 @@ private:
     bool aboveSoloActive = false;
     velqa::platform::CBusyLock editorLock;
     velqa::CEditorSeam editorSeam;
+    // Editor: created with the effect, owned by it once it registered itself.
+    void createEditor();
 
     // Configuration.
     VstInt32 curProgramIndex = 0;
@@ -194,7 +262,12 @@ private:
     VstInt32 inputChannels = 2;
     bool extraOutputs = true;
     SideChainLink* sideChainLink = nullptr;
-    std::array<float, kNumParams> chunkBuffer{};
+    // State chunk and presets
+    const velqa::PresetEntry* loadPresetEntry(int32_t position);
+    std::array<velqa::Program, velqa::kSnapshotCount> snapshots = velqa::defaultSnapshots();
+    velqa::PresetTexts presetTexts;
+    std::vector<uint8_t> chunkBuffer; // the block last handed out by getChunk
+    velqa::CPresetStore presetStore;
 };
 
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster);

@@ -4,6 +4,8 @@
 #include "host/Utf16.h"
 #include "tools/Command.h"
 #include "tools/DefaultBundle.h"
+#include "tools/ParameterValues.h"
+#include "tools/Presets.h"
 
 #include <cstdio>
 #include <string>
@@ -93,15 +95,18 @@ void printBuses(host::PluginInstance& plugin)
 void printParameters(Vst::IEditController* controller)
 {
     const int32 count = controller ? controller->getParameterCount() : 0;
-    std::printf("Parameters %d\n  %-6s %-28s %-8s %-8s %s\n", static_cast<int>(count), "id",
-                "title", "units", "default", "flags");
+    std::printf("Parameters %d\n  %-6s %-28s %-8s %-8s %-16s %s\n", static_cast<int>(count), "id",
+                "title", "units", "default", "display", "flags");
     for (int32 i = 0; i < count; ++i)
     {
         Vst::ParameterInfo info{};
         if (controller->getParameterInfo(i, info) != kResultOk) continue;
-        std::printf("  %-6u %-28s %-8s %-8.6f %s\n", static_cast<unsigned>(info.id),
+        const std::string shown =
+            displayText(controller, info.id, controller->getParamNormalized(info.id));
+        std::printf("  %-6u %-28s %-8s %-8.6f %-16s %s\n", static_cast<unsigned>(info.id),
                     host::toUtf8(info.title, 128).c_str(), host::toUtf8(info.units, 128).c_str(),
-                    info.defaultNormalizedValue, parameterFlagNames(info.flags).c_str());
+                    info.defaultNormalizedValue, ("\"" + shown + "\"").c_str(),
+                    parameterFlagNames(info.flags).c_str());
     }
 }
 } // namespace
@@ -152,6 +157,9 @@ int runInfo(const std::vector<std::string>& arguments)
                     static_cast<unsigned>(plugin.processor()->getLatencySamples()), infoSampleRate);
     else
         std::printf("Latency         unknown (setupProcessing refused)\n");
+    const auto presets = factoryPresets(bundle);
+    std::printf("Factory presets %zu\n", presets.size());
+    for (const auto& preset : presets) std::printf("  %s\n", preset.name.c_str());
     return exitOk;
 }
 

@@ -11,8 +11,12 @@ void printUsage(std::FILE* out)
     std::fprintf(out, "Usage: velqa COMMAND [ARGUMENTS]\n\nCommands:\n");
     for (const auto& command : velqa::tool::commands())
         std::fprintf(out, "  %s %s\n      %s\n", command.name, command.arguments, command.summary);
-    std::fprintf(out, "\nOptions:\n  -h, --help  show this text\n\n"
-                      "Exit status: 0 success, 1 the module failed, 2 wrong usage.\n");
+    std::fprintf(out,
+                 "\nOptions:\n  -h, --help  show this text\n\n"
+                 "Exit status: 0 success, 1 the module failed or refused a call, 2 wrong usage,\n"
+                 "3 an input, side-chain or preset file is missing or unreadable,\n"
+                 "4 channels or sample rates that cannot be combined,\n"
+                 "5 unknown parameter or preset, 6 an output cannot be written.\n");
 }
 } // namespace
 
