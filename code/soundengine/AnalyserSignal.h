@@ -6,8 +6,8 @@
 // Wakes a worker thread: an auto-reset signal plus a manual-reset broadcast. A signal with no
 // worker waiting is dropped: the worker is then busy with an older frame and picks up the newest
 // one at its next wake-up anyway. broadcast wakes every waiter and stays set until the last one has
-// left. The events live in this object rather than in a shared hub, so a host that exits without
-// deleting the effect does not block in the hub's teardown behind a waiting worker.
+// left. The state lives in this object rather than in the platform events' shared hub, so the
+// audio thread's signal only ever contends with its own worker.
 class CAnalyserSignal
 {
 public:
