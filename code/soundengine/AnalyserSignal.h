@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -11,13 +12,27 @@
 class CAnalyserSignal
 {
 public:
+    enum class Wake
+    {
+        signalled,
+        broadcast,
+        timedOut
+    };
+
     void registerWaiter();
     // Blocks until signal or broadcast; true when woken by broadcast.
     bool wait();
+    // As wait, but gives up after timeout; a registered waiter leaves in every case.
+    Wake waitFor(std::chrono::milliseconds timeout);
+    // Withdraws a registration without waiting; a signal already sent to it is consumed so it
+    // cannot cut a later wait short.
+    void cancelWait();
     void signal();
     void broadcast();
 
 private:
+    Wake leave();
+
     std::mutex section;
     std::condition_variable wake;
     bool signalled = false;   // auto-reset
