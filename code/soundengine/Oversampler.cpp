@@ -4,15 +4,16 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 namespace
 {
 enum WorkChannel
 {
-    kFrame,
+    kHalfA,
+    kHalfB,
     kWindow,
-    kSpectrum,
-    kAccumulator,
+    kTail,
     kReady,
     kWorkChannels
 };
@@ -35,43 +36,50 @@ bool CFftResampler::configure(int newInSize, int newOutSize)
 void CFftResampler::clear()
 {
     if (!work.channels) return;
-    for (int c : {kFrame, kSpectrum, kAccumulator, kReady})
+    for (int c : {kHalfA, kHalfB, kTail, kReady})
         std::memset(work.channels[c], 0, sizeof(float) * static_cast<size_t>(work.frames));
+    older = work.channels[kHalfA];
+    newer = work.channels[kHalfB];
     // The first frame is due after half a frame of input, on top of half a frame of silence.
     position = 0;
 }
 
 void CFftResampler::processFrame()
 {
-    float* frame = work.channels[kFrame];
     const float* window = work.channels[kWindow];
-    float* spectrum = work.channels[kSpectrum];
-    float* accumulator = work.channels[kAccumulator];
+    float* tail = work.channels[kTail];
+    float* ready = work.channels[kReady];
     const int inHop = inSize / 2;
     const int outHop = outSize / 2;
 
-    for (int i = 0; i < inSize; ++i) spectrum[i] = frame[i] * window[i];
-    inFft.forward(spectrum, spectrum);
+    // The frame is the older half followed by the newer one; the halves swap roles afterwards
+    // instead of moving.
+    float* time = inFft.timeData();
+    for (int i = 0; i < inHop; ++i) time[i] = older[i] * window[i];
+    for (int i = 0; i < inHop; ++i) time[inHop + i] = newer[i] * window[inHop + i];
+    inFft.transformForward();
     // The ordered layout keeps DC and the smaller frame's Nyquist value in slots 0 and 1, so
     // copying the first values carries the shared band over; the rest of the larger frame is zero.
     const int kept = std::min(inSize, outSize);
+    float* bins = outFft.spectrumData();
+    std::memcpy(bins, inFft.spectrumData(), sizeof(float) * static_cast<size_t>(kept));
     if (outSize > kept)
-        std::memset(spectrum + kept, 0, sizeof(float) * static_cast<size_t>(outSize - kept));
-    outFft.inverse(spectrum, spectrum);
+        std::memset(bins + kept, 0, sizeof(float) * static_cast<size_t>(outSize - kept));
+    outFft.transformInverse();
 
+    // Overlap-add: the first half completes the previous frame's tail, the second half is the
+    // next tail.
+    const float* out = outFft.timeData();
     const float scale = 1.0f / static_cast<float>(inSize);
-    for (int i = 0; i < outSize; ++i) accumulator[i] += spectrum[i] * scale;
-    std::memcpy(work.channels[kReady], accumulator, sizeof(float) * static_cast<size_t>(outHop));
-    std::memmove(accumulator, accumulator + outHop, sizeof(float) * static_cast<size_t>(outHop));
-    std::memset(accumulator + outHop, 0, sizeof(float) * static_cast<size_t>(outHop));
-    std::memmove(frame, frame + inHop, sizeof(float) * static_cast<size_t>(inHop));
+    for (int i = 0; i < outHop; ++i) ready[i] = tail[i] + out[i] * scale;
+    for (int i = 0; i < outHop; ++i) tail[i] = out[outHop + i] * scale;
+    std::swap(older, newer);
 }
 
 void CFftResampler::process(const float* input, float* output, int frames)
 {
     if (inSize == 0) return;
     const int inHop = inSize / 2;
-    float* frame = work.channels[kFrame];
     const float* ready = work.channels[kReady];
     // Integer ratio either way: up-conversion has outSize/inSize outputs per input, down-conversion
     // one output per inSize/outSize inputs.
@@ -88,8 +96,7 @@ void CFftResampler::process(const float* input, float* output, int frames)
         const int outDone = upward ? done * ratio : done / ratio;
         std::memcpy(output + outDone, ready + outStart,
                     sizeof(float) * static_cast<size_t>(outCount));
-        std::memcpy(frame + inHop + position, input + done,
-                    sizeof(float) * static_cast<size_t>(count));
+        std::memcpy(newer + position, input + done, sizeof(float) * static_cast<size_t>(count));
         position += count;
         done += count;
         if (position == inHop)

@@ -26,7 +26,9 @@ private:
     int position = 0; // input samples collected since the last frame
     CRealFft inFft;
     CRealFft outFft;
-    CAlignedBuffer work; // 0 input frame, 1 window, 2 spectrum/output frame, 3 accumulator, 4 ready
+    CAlignedBuffer work;    // two half frames of input, window, overlap tail, ready output
+    float* older = nullptr; // the half frame collected before newer
+    float* newer = nullptr; // the half frame being collected
 };
 
 // Runs the section chains at factor × the host rate: up-converts a slice of at most maxSlice host

@@ -51,14 +51,29 @@ bool CRealFft::setup(int size)
     return true;
 }
 
+void CRealFft::transformForward()
+{
+    if (n == 0) return;
+    fftwf_execute(static_cast<fftwf_plan>(forwardPlan));
+    // The Nyquist bin's real part moves into the slot of DC's (always zero) imaginary part.
+    complex[1] = complex[n];
+}
+
+void CRealFft::transformInverse()
+{
+    if (n == 0) return;
+    complex[n] = complex[1];
+    complex[1] = 0.0f;
+    complex[n + 1] = 0.0f;
+    fftwf_execute(static_cast<fftwf_plan>(inversePlan));
+}
+
 void CRealFft::forward(const float* input, float* output)
 {
     if (n == 0) return;
     const size_t count = static_cast<size_t>(n);
     std::memcpy(real, input, sizeof(float) * count);
-    fftwf_execute(static_cast<fftwf_plan>(forwardPlan));
-    // The Nyquist bin's real part moves into the slot of DC's (always zero) imaginary part.
-    complex[1] = complex[n];
+    transformForward();
     std::memcpy(output, complex, sizeof(float) * count);
 }
 
@@ -67,9 +82,6 @@ void CRealFft::inverse(const float* input, float* output)
     if (n == 0) return;
     const size_t count = static_cast<size_t>(n);
     std::memcpy(complex, input, sizeof(float) * count);
-    complex[n] = complex[1];
-    complex[1] = 0.0f;
-    complex[n + 1] = 0.0f;
-    fftwf_execute(static_cast<fftwf_plan>(inversePlan));
+    transformInverse();
     std::memcpy(output, real, sizeof(float) * count);
 }

@@ -20,6 +20,14 @@ public:
     void forward(const float* input, float* output);
     void inverse(const float* input, float* output);
 
+    // The same transforms on the object's own arrays, for callers that fill and read them in place
+    // of copying: transformForward turns timeData() into the ordered spectrum in spectrumData();
+    // transformInverse turns spectrumData() into timeData() and leaves the spectrum undefined.
+    float* timeData() { return real; }
+    float* spectrumData() { return complex; }
+    void transformForward();
+    void transformInverse();
+
     int size() const { return n; }
 
 private:
