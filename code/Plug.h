@@ -237,6 +237,8 @@ private:
     std::array<std::array<COversampler, kOversamplingFactors>, 2> oversamplerBank;
     std::array<COversampler*, 2> activeOversampler{&oversamplerBank[0][0], &oversamplerBank[1][0]};
     int preparedFrames = 0;
+    // Both sections' filters run side by side (colour shelves, then equaliser bands).
+    CBiquadLanes sectionLanes;
 
     // Parameter model.
     std::array<float, kNumParams> liveValues{};

@@ -6,6 +6,10 @@
 #include <cmath>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 using namespace velqa;
 
 namespace
@@ -27,7 +31,22 @@ constexpr float kAnalyserRangeDb = 48.0f;
 float peakOf(const float* x, int n)
 {
     float peak = 0.0f;
-    for (int i = 0; i < n; ++i) peak = std::max(peak, std::fabs(x[i]));
+    int i = 0;
+#if defined(__SSE2__)
+    // Four vectors of running maxima instead of one chain of n dependent steps; g++ does not
+    // pack this reduction itself. maxps keeps its second operand when the first is a NaN, as
+    // std::max does, and the order does not change a maximum.
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+    __m128 lanes4[4] = {_mm_setzero_ps(), _mm_setzero_ps(), _mm_setzero_ps(), _mm_setzero_ps()};
+    for (; i + 16 <= n; i += 16)
+        for (int v = 0; v < 4; ++v)
+            lanes4[v] = _mm_max_ps(_mm_and_ps(_mm_loadu_ps(x + i + 4 * v), magnitude), lanes4[v]);
+    alignas(16) float lanes[4];
+    _mm_store_ps(lanes,
+                 _mm_max_ps(_mm_max_ps(lanes4[0], lanes4[1]), _mm_max_ps(lanes4[2], lanes4[3])));
+    for (float lane : lanes) peak = std::max(peak, lane);
+#endif
+    for (; i < n; ++i) peak = std::max(peak, std::fabs(x[i]));
     return peak;
 }
 
@@ -38,6 +57,8 @@ void copyChannel(float* to, const float* from, int n)
 
 void scale(float* x, int n, float gain)
 {
+    // A gain of 1 is the resting state of every gain stage; multiplying by it changes nothing.
+    if (gain == 1.0f) return;
     for (int i = 0; i < n; ++i) x[i] *= gain;
 }
 
@@ -181,13 +202,15 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
         soloR->update(false);
     }
 
+    // The dry copy only feeds the global mix. Its setting is read once, so that a change while
+    // the block runs waits for the next block instead of mixing in a stale copy.
+    const bool mixing = path.mix != 1.0f;
     // From here the outputs are the Below part.
     for (int c = 0; c < numChannels; ++c)
     {
         copyChannel(undelayedBuffer.channels[c], outputs[c], n);
         if (path.lookaheadOn) lookaheadDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
-        copyChannel(dryBuffer.channels[c], outputs[c], n);
-        copyChannel(aboveBuffer.channels[c], outputs[c], n);
+        if (mixing) copyChannel(dryBuffer.channels[c], outputs[c], n);
         if (soloL)
         {
             copyChannel(soloCopyA.channels[c], outputs[c], n);
@@ -203,10 +226,8 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
             sideChainDelay[static_cast<size_t>(c)].processBlock(sideChain[c], n);
     }
 
-    splitter.process(outputs, sideChain, n, numChannels);
     float** above = aboveBuffer.channels;
-    for (int c = 0; c < numChannels; ++c)
-        for (int i = 0; i < n; ++i) above[c][i] -= outputs[c][i];
+    splitter.process(outputs, sideChain, n, numChannels, above);
 
     writeExtraOutputs(outputs, 6, n, numChannels);
     meters.detectorLevel = splitter.getMaxLevel();
@@ -240,7 +261,7 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
     for (int c = 0; c < numChannels; ++c)
         for (int i = 0; i < n; ++i) outputs[c][i] += above[c][i];
 
-    applyGlobalMix(outputs, n, numChannels);
+    if (mixing) applyGlobalMix(outputs, n, numChannels);
     applyOutputGain(outputs, n, numChannels);
 
     if (path.sideChainListen)
@@ -349,15 +370,43 @@ void CPlug::runSections(float** outputs, int n, int numChannels)
 
 void CPlug::processSections(float** below, float** above, int frames, int numChannels)
 {
-    sections[kSectionBelow].process(below, frames, numChannels);
-    sections[kSectionAbove].process(above, frames, numChannels);
-    eqBanks[kBankBelowL].process(below[0], frames);
-    eqBanks[kBankAboveL].process(above[0], frames);
-    if (numChannels == 2)
+    // The two sections are independent, so their filters share the lanes of one pass. Where
+    // nothing happens between a section's colour filters and its equaliser, both run as one
+    // cascade in the first pass.
+    static_assert(2 + kBandsPerSection <= CBiquadLanes::kMaxStages);
+    float** sectionChannels[2] = {below, above};
+    constexpr EqBankSlot banks[2][2] = {{kBankBelowL, kBankBelowR}, {kBankAboveL, kBankAboveR}};
+    bool coloured[2] = {};
+    bool equalised[2] = {};
+    sectionLanes.clear();
+    for (int s = 0; s < 2; ++s)
     {
-        eqBanks[kBankBelowR].process(below[1], frames);
-        eqBanks[kBankAboveR].process(above[1], frames);
+        CSectionProcessor& section = sections[static_cast<size_t>(s)];
+        coloured[s] = section.saturateBlock(sectionChannels[s], frames, numChannels);
+        if (!coloured[s]) continue;
+        equalised[s] = section.finishIsIdentity(numChannels, true);
+        for (int c = 0; c < numChannels; ++c)
+        {
+            CBiquad* filters[2 + kBandsPerSection];
+            int count = section.colourFilters(c, filters);
+            if (equalised[s]) count += eqBanks[banks[s][c]].activeFilters(filters + count);
+            sectionLanes.add(sectionChannels[s][c], filters, count);
+        }
     }
+    sectionLanes.process(frames);
+    for (int s = 0; s < 2; ++s)
+        sections[static_cast<size_t>(s)].finishBlock(sectionChannels[s], frames, numChannels,
+                                                     coloured[s]);
+
+    sectionLanes.clear();
+    for (int s = 0; s < 2; ++s)
+        for (int c = 0; c < numChannels && !equalised[s]; ++c)
+        {
+            CBiquad* filters[kBandsPerSection];
+            const int count = eqBanks[banks[s][c]].activeFilters(filters);
+            sectionLanes.add(sectionChannels[s][c], filters, count);
+        }
+    sectionLanes.process(frames);
 }
 
 void CPlug::applyBalanceGains(float** outputs, int n, int numChannels)

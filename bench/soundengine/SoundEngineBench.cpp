@@ -1,6 +1,8 @@
+#include "code/soundengine/BiquadLanes.h"
 #include "code/soundengine/Delay.h"
 #include "code/soundengine/DynaSplitter.h"
 #include "code/soundengine/EqBank.h"
+#include "code/soundengine/FastExp.h"
 #include "code/soundengine/SectionProcessor.h"
 
 #include <benchmark/benchmark.h>
@@ -114,6 +116,44 @@ static void BM_EqBankFiveBands(benchmark::State& state)
 }
 BENCHMARK(BM_EqBankFiveBands);
 
+// Four channels of five bands, run side by side as the sections run them.
+static void BM_EqBanksInLanes(benchmark::State& state)
+{
+    const int lanes = static_cast<int>(state.range(0));
+    std::vector<CEqBank> banks(static_cast<size_t>(lanes));
+    const float kinds[5] = {3.0f, 1.0f, 1.0f, 1.0f, 2.0f};
+    for (CEqBank& bank : banks)
+    {
+        bank.init(5, 43, 20.0f, 20000.0f);
+        bank.setSampleRate(kRate);
+        for (int band = 0; band < 5; ++band)
+        {
+            const int base = 43 + band * 5;
+            bank.setParameter(base, kinds[band] / 128.0f);
+            bank.setParameter(base + 1, 0.15f + 0.17f * band);
+            bank.setParameter(base + 2, band % 2 ? 0.7f : 0.35f);
+            bank.setParameter(base + 3, 0.31f);
+        }
+        bank.update(true);
+    }
+    std::vector<std::vector<float>> x(static_cast<size_t>(lanes), tone(0.5f, 0.05f));
+    CBiquadLanes runner;
+    for (auto _ : state)
+    {
+        runner.clear();
+        for (int l = 0; l < lanes; ++l)
+        {
+            CBiquad* filters[5];
+            const int count = banks[static_cast<size_t>(l)].activeFilters(filters);
+            runner.add(x[static_cast<size_t>(l)].data(), filters, count);
+        }
+        runner.process(kBlock);
+        benchmark::DoNotOptimize(x[0].data());
+    }
+    countSamples(state, lanes);
+}
+BENCHMARK(BM_EqBanksInLanes)->Arg(2)->Arg(4);
+
 static void BM_SplitterAboveThreshold(benchmark::State& state)
 {
     CDynaSplitter splitter;
@@ -161,5 +201,23 @@ static void BM_SectionProcessor(benchmark::State& state)
     countSamples(state, 2);
 }
 BENCHMARK(BM_SectionProcessor)->ArgName("mode")->Arg(0)->Arg(1)->Arg(2);
+
+// The saturation's exponential: the library call per sample against the packed approximation.
+static void BM_Exp(benchmark::State& state, bool fast)
+{
+    std::vector<float> in(1024), out(in.size());
+    for (size_t i = 0; i < in.size(); ++i) in[i] = -8.0f * static_cast<float>(i) / 1024.0f;
+    for (auto _ : state)
+    {
+        if (fast)
+            velqa::fastExpBlock(in.data(), out.data(), static_cast<int>(in.size()));
+        else
+            for (size_t i = 0; i < in.size(); ++i) out[i] = std::exp(in[i]);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(in.size()));
+}
+BENCHMARK_CAPTURE(BM_Exp, std_exp, false);
+BENCHMARK_CAPTURE(BM_Exp, fastExp, true);
 
 BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "code/soundengine/BiquadLanes.h"
 #include "code/soundengine/Buffer.h"
 #include "code/soundengine/GainSmoother.h"
 #include "code/soundengine/OnePoleFilter.h"
@@ -38,9 +39,11 @@ public:
     void setHiCut(float frequency);
 
     // Scales main in place. sideChain may be null: the main signal is then its own side chain.
-    // Blocks longer than the prepared size are processed in slices; the kept side chain, level and
-    // gain buffers then hold the last slice.
-    void process(float** main, float** sideChain, int frames, int numChannels);
+    // above, where given, receives the part above the threshold (input minus the scaled main)
+    // in the same pass. Blocks longer than the prepared size are processed in slices; the kept
+    // side chain, level and gain buffers then hold the last slice.
+    void process(float** main, float** sideChain, int frames, int numChannels,
+                 float** above = nullptr);
 
     float** sideChainChannels() const { return sideChainBuffer.channels; }
     const float* levelChannel() const { return level.channel0; }
@@ -55,7 +58,7 @@ public:
     const CGainSmoother& getSmoother() const { return smoother; }
 
 private:
-    void processSlice(float** main, float** sideChain, int frames, int numChannels);
+    void processSlice(float** main, float** sideChain, float** above, int frames, int numChannels);
 
     CBuffer sideChainBuffer;
     CBuffer level;
@@ -63,6 +66,7 @@ private:
     CGainSmoother smoother;
     COnePoleFilter envelopeRelease;
     COrvFilter loCutL, hiCutL, loCutR, hiCutR;
+    CBiquadLanes sideChainLanes;
     float sampleRate = 44100.0f;
     float previousEnvelope = 0.0f;
     float threshold = 0.5f;

@@ -124,6 +124,16 @@ void CEqBank::process(float* x, int n)
     }
 }
 
+int CEqBank::activeFilters(CBiquad** out)
+{
+    if (!on || !initialised) return 0;
+    int count = 0;
+    for (int band = 0; band < bandCount; ++band)
+        if (filters[band].type != CBiquad::kInactive && enabled[band])
+            out[count++] = &filters[band];
+    return count;
+}
+
 void CEqBank::reset()
 {
     for (int band = 0; band < bandCount; ++band) filters[band].reset();

@@ -44,6 +44,8 @@ public:
     void setSqrtGain(bool on);
 
     void process(float* x, int n);
+    // The filters process would run, in order; none when the bank is off. out holds bandCount.
+    int activeFilters(CBiquad** out);
     void reset();
 
     int getBandCount() const { return bandCount; }

@@ -68,6 +68,15 @@ public:
         return current;
     }
 
+    // Takes over the running state of a working copy but keeps this one's coefficients, which
+    // another thread may have set while the copy ran.
+    void takeStateFrom(const CGainSmoother& working)
+    {
+        stage1.y = working.stage1.y;
+        stage2.y = working.stage2.y;
+        current = working.current;
+    }
+
     // Jumps to a gain without smoothing.
     void setState(double g)
     {

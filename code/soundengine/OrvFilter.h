@@ -35,6 +35,8 @@ public:
     void reset();
 
     bool isFourthOrder() const { return next != nullptr; }
+    // The second section of a fourth-order filter; it runs before this one.
+    COrvFilter* getNext() const { return next.get(); }
     double getFrequency() const { return frequency; }
     float getMaxFrequency() const { return maxFrequency; }
     int getType() const { return type; }

@@ -1,11 +1,27 @@
 #include "code/soundengine/SectionProcessor.h"
 
+#include "code/soundengine/FastExp.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace
 {
+// Odd-symmetric: one exponential of the magnitude serves both polarities, and without a branch or
+// a library call the loop runs packed, twice as wide where the processor has AVX2 (the same
+// operations, so the same results).
+__attribute__((target_clones("avx2", "default"))) void saturateFet(float* x, int n, float k,
+                                                                   float norm)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        const float v = x[i];
+        const float e = velqa::fastExp(-k * std::fabs(v));
+        x[i] = std::copysign(norm * (1.0f - e), v);
+    }
+}
+
 constexpr float kLeftCharacter = 0.51f;
 constexpr float kRightCharacter = 0.52f;
 } // namespace
@@ -102,12 +118,7 @@ void CSectionProcessor::saturate(float* x, int n, int channel)
     switch (saturationMode)
     {
     case kFet:
-        for (int i = 0; i < n; ++i)
-        {
-            const float v = x[i];
-            x[i] = v > 0.0f ? fetNorm * (1.0f - std::exp(-fetK * v))
-                            : fetNorm * (std::exp(fetK * v) - 1.0f);
-        }
+        saturateFet(x, n, fetK, fetNorm);
         break;
     case kTube:
         shaper[channel].processTube(x, n);
@@ -124,11 +135,57 @@ void CSectionProcessor::process(float** channels, int frames, int numChannels)
 {
     if (channels == nullptr || frames <= 0) return;
     numChannels = std::min(numChannels, 2);
-    if (saturationOn && dry.frames > 0)
+    // Without a prepared size there is no dry copy, hence no saturation; width still applies.
+    const int sliceFrames = dry.frames > 0 ? dry.frames : frames;
+    float* slice[2] = {};
+    for (int offset = 0; offset < frames; offset += sliceFrames)
     {
-        for (int offset = 0; offset < frames; offset += dry.frames)
-            processSlice(channels, offset, std::min(dry.frames, frames - offset), numChannels);
+        const int n = std::min(sliceFrames, frames - offset);
+        for (int c = 0; c < numChannels; ++c) slice[c] = channels[c] + offset;
+        const bool coloured = saturateBlock(slice, n, numChannels);
+        if (coloured)
+        {
+            lanes.clear();
+            for (int c = 0; c < numChannels; ++c)
+            {
+                CBiquad* filters[2];
+                lanes.add(slice[c], filters, colourFilters(c, filters));
+            }
+            lanes.process(n);
+        }
+        finishBlock(slice, n, numChannels, coloured);
     }
+}
+
+bool CSectionProcessor::saturateBlock(float** channels, int frames, int numChannels)
+{
+    if (!saturationOn || frames > dry.frames) return false;
+    for (int c = 0; c < numChannels; ++c)
+    {
+        float* x = channels[c];
+        if (mixesDry())
+            std::memcpy(dry.channels[c], x, static_cast<std::size_t>(frames) * sizeof(float));
+        if (saturationActive) saturate(x, frames, c);
+    }
+    return true;
+}
+
+int CSectionProcessor::colourFilters(int channel, CBiquad** out)
+{
+    out[0] = &lowShelf[channel];
+    out[1] = &highShelf[channel];
+    return 2;
+}
+
+void CSectionProcessor::finishBlock(float** channels, int frames, int numChannels, bool coloured)
+{
+    if (coloured && mixesDry())
+        for (int c = 0; c < numChannels; ++c)
+        {
+            float* x = channels[c];
+            const float* copy = dry.channels[c];
+            for (int i = 0; i < frames; ++i) x[i] = copy[i] * dryMix + x[i] * mix;
+        }
 
     if (numChannels == 2 && widthOn)
     {
@@ -143,21 +200,5 @@ void CSectionProcessor::process(float** channels, int frames, int numChannels)
             left[i] = a * l + b * r;
             right[i] = a * r + b * l;
         }
-    }
-}
-
-void CSectionProcessor::processSlice(float** channels, int offset, int n, int numChannels)
-{
-    const bool mixDry = dryMix > 0.0001f;
-    for (int c = 0; c < numChannels; ++c)
-    {
-        float* x = channels[c] + offset;
-        float* copy = dry.channels[c];
-        std::memcpy(copy, x, static_cast<std::size_t>(n) * sizeof(float));
-        if (saturationActive) saturate(x, n, c);
-        lowShelf[c].process(x, n);
-        highShelf[c].process(x, n);
-        if (mixDry)
-            for (int i = 0; i < n; ++i) x[i] = copy[i] * dryMix + x[i] * mix;
     }
 }

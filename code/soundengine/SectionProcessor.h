@@ -1,6 +1,7 @@
 #pragma once
 
 #include "code/soundengine/Biquad.h"
+#include "code/soundengine/BiquadLanes.h"
 #include "code/soundengine/Buffer.h"
 #include "code/soundengine/HarmonicShaper.h"
 
@@ -53,6 +54,21 @@ public:
     // in slices.
     void process(float** channels, int frames, int numChannels);
 
+    // process in three steps, so that a caller can run the colour filters of several sections side
+    // by side; frames must not exceed the prepared block size. saturateBlock keeps the dry signal
+    // and saturates; when it returns true the caller runs colourFilters of each channel, in
+    // order, over the block, then finishBlock with coloured = true.
+    bool saturateBlock(float** channels, int frames, int numChannels);
+    // Fills out with up to two filters; returns their number.
+    int colourFilters(int channel, CBiquad** out);
+    void finishBlock(float** channels, int frames, int numChannels, bool coloured);
+    // True when finishBlock would leave the block as it is, so that filters after the section may
+    // run in one cascade with the colour filters.
+    bool finishIsIdentity(int numChannels, bool coloured) const
+    {
+        return !(coloured && mixesDry()) && !(numChannels == 2 && widthOn);
+    }
+
     float getLowShelfGain() const { return lowShelfGain; }
     float getHighShelfGain() const { return highShelfGain; }
     float getMix() const { return mix; }
@@ -68,9 +84,10 @@ public:
     const CBiquad& getHighShelf(int channel) const { return highShelf[channel]; }
 
 private:
+    // Below this share the dry signal is inaudible and the mix is skipped.
+    bool mixesDry() const { return dryMix > 0.0001f; }
     void configureShelves();
     void saturate(float* x, int n, int channel);
-    void processSlice(float** channels, int offset, int frames, int numChannels);
 
     CBiquad lowShelf[2];
     CBiquad highShelf[2];
@@ -89,4 +106,5 @@ private:
     bool widthOn = false;
     int saturationMode = kFet;
     CHarmonicShaper shaper[2];
+    CBiquadLanes lanes;
 };

@@ -160,15 +160,17 @@ TEST(DynaSplitter, SilenceEmptyAndOversizedBlocks)
     EXPECT_EQ(rig.splitter.getMaxLevel(), 0.0f);
 
     // A block longer than prepared is processed whole, as if split into prepared blocks.
-    CDynaSplitter whole, pieces;
-    for (CDynaSplitter* s : {&whole, &pieces})
+    // Nor do odd block lengths change anything: the detector carries its state sample by sample.
+    CDynaSplitter whole, pieces, odd;
+    for (CDynaSplitter* s : {&whole, &pieces, &odd})
     {
         s->setSampleRate(48000.0f);
         s->setBlockSize(256);
         s->setRatio(1.0f);
     }
-    std::vector<float> a(1000), b(1000);
-    for (int i = 0; i < 1000; ++i) a[i] = b[i] = 0.8f * std::sin(0.05f * static_cast<float>(i));
+    std::vector<float> a(1000), b(1000), c(1000);
+    for (int i = 0; i < 1000; ++i)
+        a[i] = b[i] = c[i] = 0.8f * std::sin(0.05f * static_cast<float>(i));
     float* wholeChannels[1] = {a.data()};
     whole.process(wholeChannels, nullptr, 1000, 1);
     for (int offset = 0; offset < 1000; offset += 256)
@@ -177,4 +179,11 @@ TEST(DynaSplitter, SilenceEmptyAndOversizedBlocks)
         pieces.process(slice, nullptr, std::min(256, 1000 - offset), 1);
     }
     EXPECT_EQ(a, b);
+    const int lengths[] = {1, 17, 40, 3, 16};
+    for (int offset = 0, k = 0; offset < 1000; offset += lengths[k++ % 5])
+    {
+        float* slice[1] = {c.data() + offset};
+        odd.process(slice, nullptr, std::min(lengths[k % 5], 1000 - offset), 1);
+    }
+    EXPECT_EQ(a, c);
 }
