@@ -91,9 +91,9 @@ static void BM_DelayFractional(benchmark::State& state)
 }
 BENCHMARK(BM_DelayFractional);
 
-static void BM_EqBankFiveBands(benchmark::State& state)
+// Low shelf, three bells and a high shelf, all boosting or cutting.
+static void configureFiveBands(CEqBank& bank)
 {
-    CEqBank bank;
     bank.init(5, 43, 20.0f, 20000.0f);
     bank.setSampleRate(kRate);
     const float kinds[5] = {3.0f, 1.0f, 1.0f, 1.0f, 2.0f};
@@ -106,6 +106,12 @@ static void BM_EqBankFiveBands(benchmark::State& state)
         bank.setParameter(base + 3, 0.31f);
     }
     bank.update(true);
+}
+
+static void BM_EqBankFiveBands(benchmark::State& state)
+{
+    CEqBank bank;
+    configureFiveBands(bank);
     std::vector<float> x = tone(0.5f, 0.05f);
     for (auto _ : state)
     {
@@ -121,21 +127,7 @@ static void BM_EqBanksInLanes(benchmark::State& state)
 {
     const int lanes = static_cast<int>(state.range(0));
     std::vector<CEqBank> banks(static_cast<size_t>(lanes));
-    const float kinds[5] = {3.0f, 1.0f, 1.0f, 1.0f, 2.0f};
-    for (CEqBank& bank : banks)
-    {
-        bank.init(5, 43, 20.0f, 20000.0f);
-        bank.setSampleRate(kRate);
-        for (int band = 0; band < 5; ++band)
-        {
-            const int base = 43 + band * 5;
-            bank.setParameter(base, kinds[band] / 128.0f);
-            bank.setParameter(base + 1, 0.15f + 0.17f * band);
-            bank.setParameter(base + 2, band % 2 ? 0.7f : 0.35f);
-            bank.setParameter(base + 3, 0.31f);
-        }
-        bank.update(true);
-    }
+    for (CEqBank& bank : banks) configureFiveBands(bank);
     std::vector<std::vector<float>> x(static_cast<size_t>(lanes), tone(0.5f, 0.05f));
     CBiquadLanes runner;
     for (auto _ : state)
