@@ -160,10 +160,11 @@ void CSectionProcessor::process(float** channels, int frames, int numChannels)
 bool CSectionProcessor::saturateBlock(float** channels, int frames, int numChannels)
 {
     if (!saturationOn || frames > dry.frames) return false;
+    dryKept = mixesDry();
     for (int c = 0; c < numChannels; ++c)
     {
         float* x = channels[c];
-        if (mixesDry())
+        if (dryKept)
             std::memcpy(dry.channels[c], x, static_cast<std::size_t>(frames) * sizeof(float));
         if (saturationActive) saturate(x, frames, c);
     }
@@ -179,7 +180,7 @@ int CSectionProcessor::colourFilters(int channel, CBiquad** out)
 
 void CSectionProcessor::finishBlock(float** channels, int frames, int numChannels, bool coloured)
 {
-    if (coloured && mixesDry())
+    if (coloured && dryKept)
         for (int c = 0; c < numChannels; ++c)
         {
             float* x = channels[c];

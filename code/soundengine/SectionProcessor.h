@@ -66,7 +66,7 @@ public:
     // run in one cascade with the colour filters.
     bool finishIsIdentity(int numChannels, bool coloured) const
     {
-        return !(coloured && mixesDry()) && !(numChannels == 2 && widthOn);
+        return !(coloured && dryKept) && !(numChannels == 2 && widthOn);
     }
 
     float getLowShelfGain() const { return lowShelfGain; }
@@ -107,4 +107,7 @@ private:
     int saturationMode = kFet;
     CHarmonicShaper shaper[2];
     CBiquadLanes lanes;
+    // Whether saturateBlock kept the dry signal: the mix setting may change on another thread
+    // before finishBlock, which must then not mix in a copy that was never made.
+    bool dryKept = false;
 };
