@@ -30,13 +30,13 @@ void CSpectrumAnalyzer::configure(int rate, float minHz, float maxHz, int column
     ringLength = 2 * fftSize;
     if (!fft.setup(fftSize)) return;
 
-    frames.resize(fftSize, 2);
+    frames.resize(fftSize, 3);
     frames.clear();
+    frameSlots.reset();
     ring.resize(ringLength, 1);
     ring.clear();
     fftInput.resize(fftSize, 1);
-    writePosition = counter = currentFrame = 0;
-    ready[0] = ready[1] = false;
+    writePosition = counter = 0;
 
     const auto n = static_cast<size_t>(fftSize);
     window.resize(n);
@@ -80,40 +80,44 @@ void CSpectrumAnalyzer::configure(int rate, float minHz, float maxHz, int column
 
     column.assign(static_cast<size_t>(width), 0.0f);
     previous.assign(static_cast<size_t>(width), 0.0f);
-    result.assign(static_cast<size_t>(width), height);
+    for (std::vector<int>& curve : curves) curve.assign(static_cast<size_t>(width), height);
+    curveSlots.reset();
+    newData.store(false, std::memory_order_relaxed);
     tiltWeight.assign(static_cast<size_t>(bins), 0.0f);
     // The tilt chosen before the rate was known carries over.
-    buildTiltWeights();
+    weightsSlope = weightsPivot = -1.0f;
+    followTilt();
     configured.store(true, std::memory_order_release);
 }
 
 void CSpectrumAnalyzer::setTilt(bool on, float slope, float pivot)
 {
-    tiltOn = on;
-    if (slope == weightsSlope && pivot == weightsPivot) return;
-    tiltSlope = slope;
-    tiltPivot = pivot;
-    buildTiltWeights();
+    tiltSlope.store(slope, std::memory_order_relaxed);
+    tiltPivot.store(pivot, std::memory_order_relaxed);
+    tiltOn.store(on, std::memory_order_relaxed);
 }
 
-void CSpectrumAnalyzer::buildTiltWeights()
+void CSpectrumAnalyzer::followTilt()
 {
-    if (tiltWeight.empty() || !(tiltPivot > 0.0f)) return;
-    weightsSlope = tiltSlope;
-    weightsPivot = tiltPivot;
+    const float slope = getTiltSlope();
+    const float pivot = getTiltPivot();
+    if (tiltWeight.empty() || !(pivot > 0.0f) || (slope == weightsSlope && pivot == weightsPivot))
+        return;
+    weightsSlope = slope;
+    weightsPivot = pivot;
     tiltWeight[0] = 0.0f;
     for (int b = 1; b < bins; ++b)
     {
         const double f = static_cast<double>(b) * configuredRate / fftSize;
         tiltWeight[static_cast<size_t>(b)] =
-            static_cast<float>(std::pow(10.0, tiltSlope * std::log2(f / tiltPivot) / 20.0));
+            static_cast<float>(std::pow(10.0, slope * std::log2(f / pivot) / 20.0));
     }
 }
 
 void CSpectrumAnalyzer::setDisplayGain(float db)
 {
-    displayGainDb = db;
-    displayGain = std::pow(10.0f, db / 20.0f);
+    displayGainDb.store(db, std::memory_order_relaxed);
+    displayGain.store(std::pow(10.0f, db / 20.0f), std::memory_order_relaxed);
 }
 
 bool CSpectrumAnalyzer::feed(float* const* channels, int count, int numChannels)
@@ -141,40 +145,34 @@ bool CSpectrumAnalyzer::feed(float* const* channels, int count, int numChannels)
     counter += count;
     if (counter < hop) return false;
     counter -= hop;
-    ready[currentFrame].store(true, std::memory_order_release);
-    currentFrame ^= 1;
     // The latest fftSize samples end at the write position, possibly across the wrap.
-    float* frame = frames.channels[currentFrame];
+    float* frame = frames.channels[frameSlots.writeSlot()];
     const int start = (writePosition - fftSize + ringLength) % ringLength;
     const int firstPart = std::min(fftSize, ringLength - start);
     std::memcpy(frame, data + start, sizeof(float) * static_cast<size_t>(firstPart));
     std::memcpy(frame + firstPart, data, sizeof(float) * static_cast<size_t>(fftSize - firstPart));
+    frameSlots.publish();
     return true;
 }
 
 void CSpectrumAnalyzer::analyse()
 {
-    if (!isConfigured()) return;
-    int index = -1;
-    for (int f = 0; f < 2 && index < 0; ++f)
-        if (ready[f].exchange(false, std::memory_order_acq_rel)) index = f;
-    if (index < 0) return;
+    if (!isConfigured() || !frameSlots.take()) return;
 
-    float* frame = frames.channels[index];
+    const float* frame = frames.channels[frameSlots.readSlot()];
     float* spectrum = fftInput.channel0;
-    for (int i = 0; i < fftSize; ++i)
-    {
-        frame[i] *= window[static_cast<size_t>(i)];
-        spectrum[i] = frame[i];
-    }
+    for (int i = 0; i < fftSize; ++i) spectrum[i] = frame[i] * window[static_cast<size_t>(i)];
     fft.forward(spectrum, spectrum);
-    const float gain = displayGain;
+    // One reading of the settings per analysis, so a curve never mixes two of them.
+    const float gain = displayGain.load(std::memory_order_relaxed);
+    const bool tilted = isTiltOn();
+    if (tilted) followTilt();
     for (int b = 0; b < bins; ++b)
     {
         float m = std::sqrt(spectrum[2 * b] * spectrum[2 * b] +
                             spectrum[2 * b + 1] * spectrum[2 * b + 1]);
         if (gain != 1.0f) m *= gain;
-        if (tiltOn) m *= tiltWeight[static_cast<size_t>(b)];
+        if (tilted) m *= tiltWeight[static_cast<size_t>(b)];
         magnitude[static_cast<size_t>(b)] = m;
     }
 
@@ -200,6 +198,7 @@ void CSpectrumAnalyzer::analyse()
     }
 
     const int tableSize = static_cast<int>(levelTable.size());
+    std::vector<int>& result = curves[static_cast<size_t>(curveSlots.writeSlot())];
     for (int c = 0; c < width; ++c)
     {
         const float a = std::min(column[static_cast<size_t>(c)] / kFullScaleMagnitude, 1.0f);
@@ -212,5 +211,6 @@ void CSpectrumAnalyzer::analyse()
         shown = level >= shown ? level : kRiseWeight * level + kFallWeight * shown;
         result[static_cast<size_t>(c)] = static_cast<int>(static_cast<float>(height) - shown);
     }
+    curveSlots.publish();
     newData.store(true, std::memory_order_release);
 }

@@ -234,11 +234,11 @@ TEST_F(PlugRules, ValuesReachTheObjectsTheyDrive)
     EXPECT_NEAR(plug.getSignalPath().panAboveR, 0.0f, 1e-6);
 
     plug.setParameter(kAnalyserWeighting, 4.0f / 128);
-    EXPECT_TRUE(plug.getAnalyser(kSectionAbove).tiltOn);
-    EXPECT_EQ(plug.getAnalyser(kSectionBelow).tiltSlope, 6.0f);
-    EXPECT_EQ(plug.getAnalyser(kSectionBelow).tiltPivot, 1000.0f);
+    EXPECT_TRUE(plug.getAnalyser(kSectionAbove).isTiltOn());
+    EXPECT_EQ(plug.getAnalyser(kSectionBelow).getTiltSlope(), 6.0f);
+    EXPECT_EQ(plug.getAnalyser(kSectionBelow).getTiltPivot(), 1000.0f);
     plug.setParameter(kAnalyserOffset, 2.0f / 128);
-    EXPECT_EQ(plug.getAnalyser(kSectionAbove).displayGainDb, 24.0f);
+    EXPECT_EQ(plug.getAnalyser(kSectionAbove).getDisplayGainDb(), 24.0f);
 
     plug.setParameter(kOversamplingFactor, 2.0f / 128);
     EXPECT_EQ(plug.getOversampling().factorRequested, 8);
