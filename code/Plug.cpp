@@ -67,11 +67,16 @@ CPlug::CPlug(audioMasterCallback audioMaster)
 
 void CPlug::applyProgram(VstInt32 program)
 {
-    restoring = true;
+    // A program change from the audio thread while a load runs elsewhere waits for the next block.
+    if (!beginRestore())
+    {
+        programDeferred = true;
+        return;
+    }
     compareStore.pushLoading();
     const Program& source = programs[static_cast<size_t>(program)];
     for (VstInt32 i = 0; i < kNumParams; ++i) setParameter(i, source.values[i]);
-    restoring = false;
+    endRestore();
     compareStore.pop();
 }
 
@@ -79,8 +84,9 @@ void CPlug::setProgram(VstInt32 program)
 {
     // A restored project may carry any number here; only existing programs are selectable.
     if (program < 0 || program >= kNumPrograms) return;
-    curProgramIndex = program;
-    curProgram = program;
+    // Written only when it changes: a MIDI program change arrives on the audio thread.
+    if (curProgramIndex != program) curProgramIndex = program;
+    if (curProgram != program) curProgram = program;
     applyProgram(program);
     updateDisplay();
 }
@@ -163,6 +169,12 @@ void CPlug::setBlockSize(VstInt32 size)
 
 void CPlug::resume()
 {
+    // No block runs during resume, so what the last blocks left pending is applied here.
+    pathShared.store(false, std::memory_order_release);
+    {
+        const auto model = lockParameters();
+        applyPendingChanges();
+    }
     const VstTimeInfo* time = getTimeInfo(kAllTimeInfo);
     if (rateSet && currentRate != rateAtLastResume)
     {
@@ -175,4 +187,5 @@ void CPlug::resume()
     configureAnalysers();
     analysers[kSectionBelow].parameter = 0.5f;
     wantEvents(1);
+    pathShared.store(true, std::memory_order_release);
 }

@@ -23,6 +23,9 @@
 #include "platform/BusyLock.h"
 
 #include <array>
+#include <atomic>
+#include <bitset>
+#include <mutex>
 #include <vector>
 
 struct SideChainLink;
@@ -118,9 +121,17 @@ public:
     const velqa::PresetTexts& getPresetTexts() const { return presetTexts; }
     const velqa::Program& getSnapshot(int32_t k) const { return snapshots[static_cast<size_t>(k)]; }
 
-    // Whole-set loads (programs, chunks, presets) bracket themselves with these.
-    void beginRestore() { restoring = true; }
-    void endRestore() { restoring = false; }
+    // Whole-set loads (programs, chunks, presets) bracket themselves with these; the audio path
+    // takes over the whole set at once, never a part of it. On the audio thread beginRestore may
+    // fail (false): the load is then retried at the next block.
+    bool beginRestore();
+    void endRestore();
+    // Holds the parameter model still, for a reader that needs many values of one moment.
+    std::unique_lock<std::recursive_mutex> lockParameters()
+    {
+        return std::unique_lock<std::recursive_mutex>(parameterLock);
+    }
+    void setInitialDelay(VstInt32 delay) override;
 
     // Read access for the audio path, the editor and tests.
     bool isRestoring() const { return restoring; }
@@ -159,14 +170,26 @@ private:
     void linkBandField(VstInt32 index, float value, int32_t mode);
     void linkBandSwitch(VstInt32 index, float value);
     // False for a message that ends the call without notifying the editor.
-    bool applyOwnEffect(VstInt32 index, float value, float unit);
+    bool applyOwnEffect(VstInt32 index, float value);
     void forwardToSignalPath(VstInt32 index, float value, float unit);
     void notifyEditor(VstInt32 index, float value, bool unchanged);
 
+    // Values the audio path uses reach it through a hand-off: see setParameter.
+    static constexpr int kHandOffSlots = 192;
+    static_assert(velqa::kSideChainListen < kHandOffSlots);
+    bool lockModel(std::unique_lock<std::recursive_mutex>& lock);
+    void routeToSignalPath(VstInt32 index, float value);
+    void applySignalChange(VstInt32 index, float value, bool snap);
+    void deferFromAudioThread(VstInt32 index, float value);
+    // Audio thread, at the start of each block.
+    void takeOverChanges();
+    void applyPendingChanges();
+
     // Effects of single parameters.
-    void applyBalance();
+    void applyBalance(bool snap);
     void applyBypass(float value);
     void applyLookahead(float value);
+    void applySectionValue(VstInt32 index, float value);
     void applyAnalyserWeighting(float value);
     void applyAnalyserOffset(float value);
     void reportLatency(VstInt32 samples);
@@ -244,6 +267,23 @@ private:
     std::array<float, kNumParams> liveValues{};
     std::array<velqa::Program, kNumPrograms> programs{};
     CCompAB compareStore{*this};
+    // Guards the parameter model (values, programs, solo and link state, the hand-off slots).
+    // Any thread may change parameters; the audio thread only ever tries the lock, see
+    // lockModel.
+    std::recursive_mutex parameterLock;
+    // While false (not resumed yet, or during resume) no block can run, and changes reach the
+    // signal path at once.
+    std::atomic<bool> pathShared{false};
+    std::atomic<bool> changesPending{false};
+    std::bitset<kHandOffSlots> pendingDirty, pendingSnap;
+    std::array<float, kHandOffSlots> pendingValue{};
+    // The audio thread's own changes made while another thread held the model; audio thread
+    // only.
+    std::bitset<kHandOffSlots> deferredDirty;
+    std::array<float, kHandOffSlots> deferredValue{};
+    bool programDeferred = false;
+    std::atomic<bool> sideChainPresent{false};
+    int restoreDepth = 0;
     bool restoring = false;
     bool linkBusy = false;
     bool linksSuspended = false;

@@ -53,21 +53,18 @@ float displayOffsetDbOf(float value)
 
 } // namespace
 
-bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
+// The model's own side effects, on the calling thread.
+bool CPlug::applyOwnEffect(VstInt32 index, float value)
 {
     const bool on = isOn(value);
     switch (index)
     {
-    case kBalance:
-        applyBalance();
-        break;
     case kLowCut:
         if (value > liveValues[kHighCut])
         {
             setParameter(kHighCut, value);
             setParameter(kRefreshRequest, 0.0f);
         }
-        splitter.setLoCut(unit);
         break;
     case kHighCut:
         if (value < liveValues[kLowCut])
@@ -75,26 +72,57 @@ bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
             setParameter(kLowCut, value);
             setParameter(kRefreshRequest, 0.0f);
         }
+        break;
+    case kSoloBelow:
+        if (on) setParameter(kSoloAbove, 0.0f);
+        break;
+    case kSoloAbove:
+        if (on) setParameter(kSoloBelow, 0.0f);
+        break;
+    case kAnalyserWeighting:
+        applyAnalyserWeighting(value);
+        break;
+    case kAnalyserOffset:
+        applyAnalyserOffset(value);
+        break;
+    case kSuspendLinks:
+        linksSuspended = on;
+        return false;
+    default:
+        break;
+    }
+    return true;
+}
+
+// What a value changes in the signal path; on the audio thread once blocks run. A snap change
+// comes from a whole-set load and sets the smoothers straight to their targets.
+void CPlug::applySignalChange(VstInt32 index, float value, bool snap)
+{
+    const bool on = isOn(value);
+    const float unit = velqa::valueOf(index, value);
+    switch (index)
+    {
+    case kBalance:
+    case kSoloBelow:
+    case kSoloAbove:
+        applyBalance(snap);
+        break;
+    case kLowCut:
+        splitter.setLoCut(unit);
+        break;
+    case kHighCut:
         splitter.setHiCut(unit);
         break;
     case kMix:
         path.mix = value;
         path.dryMix = 1.0f - value;
-        if (restoring)
+        if (snap)
             for (COnePoleFilter& smoother : mixSmoother) smoother.y = value;
         break;
     case kOutVol:
         path.outputGain = unit;
-        if (restoring)
+        if (snap)
             for (COnePoleFilter& smoother : outputSmoother) smoother.y = unit;
-        break;
-    case kSoloBelow:
-        if (on) setParameter(kSoloAbove, 0.0f);
-        applyBalance();
-        break;
-    case kSoloAbove:
-        if (on) setParameter(kSoloBelow, 0.0f);
-        applyBalance();
         break;
     case kOnBelow:
         eqBanks[kBankBelowL].setOn(on);
@@ -154,12 +182,6 @@ bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
     case kTypeAbove:
         sections[kSectionAbove].setSaturationType(value);
         break;
-    case kAnalyserWeighting:
-        applyAnalyserWeighting(value);
-        break;
-    case kAnalyserOffset:
-        applyAnalyserOffset(value);
-        break;
     case kOversamplingFactor:
         oversampling.requestFactor(1
                                    << (1 + std::clamp(choiceOf(value), 0, kMaxOversamplingChoice)));
@@ -170,37 +192,47 @@ bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
     case kSideChainListen:
         path.sideChainListen = on;
         break;
-    case kSuspendLinks:
-        linksSuspended = on;
-        return false;
     default:
-        if (inRange(index, kSatBelow, kSectionParameterCount))
-            sections[kSectionBelow].setParameter(index - kSatBelow, value);
-        else if (inRange(index, kSatAbove, kSectionParameterCount))
-            sections[kSectionAbove].setParameter(index - kSatAbove, value);
-        else if (inRange(index, kEqSoloBelow1, kBandsPerSection))
-        {
-            eqBanks[kBankBelowSoloL].setEnabled(index - kEqSoloBelow1, on);
-            eqBanks[kBankBelowSoloR].setEnabled(index - kEqSoloBelow1, on);
-        }
-        else if (inRange(index, kEqSoloAbove1, kBandsPerSection))
-        {
-            eqBanks[kBankAboveSoloL].setEnabled(index - kEqSoloAbove1, on);
-            eqBanks[kBankAboveSoloR].setEnabled(index - kEqSoloAbove1, on);
-        }
-        else if (inRange(index, kEqMuteBelow1, kBandsPerSection))
-        {
-            eqBanks[kBankBelowL].setEnabled(index - kEqMuteBelow1, !on);
-            eqBanks[kBankBelowR].setEnabled(index - kEqMuteBelow1, !on);
-        }
-        else if (inRange(index, kEqMuteAbove1, kBandsPerSection))
-        {
-            eqBanks[kBankAboveL].setEnabled(index - kEqMuteAbove1, !on);
-            eqBanks[kBankAboveR].setEnabled(index - kEqMuteAbove1, !on);
-        }
+        applySectionValue(index, value);
         break;
     }
-    return true;
+    if (isStored(index)) forwardToSignalPath(index, value, unit);
+}
+
+void CPlug::applySectionValue(VstInt32 index, float value)
+{
+    const bool on = isOn(value);
+    if (inRange(index, kSatBelow, kSectionParameterCount))
+        sections[kSectionBelow].setParameter(index - kSatBelow, value);
+    else if (inRange(index, kSatAbove, kSectionParameterCount))
+        sections[kSectionAbove].setParameter(index - kSatAbove, value);
+    else if (inRange(index, kEqSoloBelow1, kBandsPerSection))
+    {
+        eqBanks[kBankBelowSoloL].setEnabled(index - kEqSoloBelow1, on);
+        eqBanks[kBankBelowSoloR].setEnabled(index - kEqSoloBelow1, on);
+    }
+    else if (inRange(index, kEqSoloAbove1, kBandsPerSection))
+    {
+        eqBanks[kBankAboveSoloL].setEnabled(index - kEqSoloAbove1, on);
+        eqBanks[kBankAboveSoloR].setEnabled(index - kEqSoloAbove1, on);
+    }
+    else if (inRange(index, kEqMuteBelow1, kBandsPerSection))
+    {
+        eqBanks[kBankBelowL].setEnabled(index - kEqMuteBelow1, !on);
+        eqBanks[kBankBelowR].setEnabled(index - kEqMuteBelow1, !on);
+    }
+    else if (inRange(index, kEqMuteAbove1, kBandsPerSection))
+    {
+        eqBanks[kBankAboveL].setEnabled(index - kEqMuteAbove1, !on);
+        eqBanks[kBankAboveR].setEnabled(index - kEqMuteAbove1, !on);
+    }
+    // The solo rules of the model decide which solo group the audio path listens to.
+    if (inRange(index, kEqSoloBelow1, kBandsPerSection) ||
+        inRange(index, kEqSoloAbove1, kBandsPerSection))
+    {
+        path.belowBandSolo = belowSoloActive;
+        path.aboveBandSolo = aboveSoloActive;
+    }
 }
 
 void CPlug::forwardToSignalPath(VstInt32 index, float value, float unit)
@@ -212,7 +244,7 @@ void CPlug::forwardToSignalPath(VstInt32 index, float value, float unit)
     for (CEqBank& bank : eqBanks) bank.setParameter(index, bankValue);
 }
 
-void CPlug::applyBalance()
+void CPlug::applyBalance(bool snap)
 {
     const float target =
         balanceTarget(liveValues[kBalance], liveValues[kSoloBelow], liveValues[kSoloAbove]);
@@ -220,7 +252,7 @@ void CPlug::applyBalance()
     path.balanceTarget = target;
     path.belowGain = gains.below;
     path.aboveGain = gains.above;
-    if (restoring)
+    if (snap)
         for (COnePoleFilter& smoother : balanceSmoother) smoother.y = target;
 }
 
@@ -242,6 +274,13 @@ void CPlug::reportLatency(VstInt32 samples)
 {
     setInitialDelay(samples);
     hostVendorSpecific(kVendorLatencyChanged, samples, nullptr, 0.0f);
+}
+
+void CPlug::setInitialDelay(VstInt32 delay)
+{
+    // Written by the audio thread when an oversampling change lands, read by the adapter on the
+    // host's thread.
+    std::atomic_ref<VstInt32>(cEffect.initialDelay).store(delay, std::memory_order_relaxed);
 }
 
 void CPlug::applyAnalyserWeighting(float value)

@@ -4,6 +4,7 @@
 #include "code/ParameterMapping.h"
 #include "code/ParameterTable.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -50,6 +51,19 @@ bool isBandSwitch(int32_t index)
            inRange(index, kEqMuteAbove1, kBandsPerSection);
 }
 
+// Set on a thread once it has run a block: such a thread never waits for the parameter model.
+thread_local bool onAudioThread = false;
+
+float loadValue(const float& value)
+{
+    return std::atomic_ref<float>(const_cast<float&>(value)).load(std::memory_order_relaxed);
+}
+
+void storeValue(float& slot, float value)
+{
+    std::atomic_ref<float>(slot).store(value, std::memory_order_relaxed);
+}
+
 bool isMessage(int32_t index)
 {
     switch (index)
@@ -82,6 +96,13 @@ void CPlug::setParameter(VstInt32 index, float value)
     if (!stored && !isMessage(index)) return;
     // A corrupt state must not carry NaN or infinity into the filters.
     if (!std::isfinite(value)) value = 0.0f;
+    // Meters and notices leave the model alone, so they never wait for it.
+    std::unique_lock<std::recursive_mutex> model(parameterLock, std::defer_lock);
+    if ((stored || index == kSideChainListen || index == kSuspendLinks) && !lockModel(model))
+    {
+        deferFromAudioThread(index, value);
+        return;
+    }
 
     if (index == kSelectedEq && choiceOf(value) > kMaxSelectableBand)
     {
@@ -94,10 +115,10 @@ void CPlug::setParameter(VstInt32 index, float value)
 
     if (stored)
     {
-        liveValues[static_cast<size_t>(index)] = value;
-        currentProgram().values[index] = value;
+        // Stored atomically: the host reads values on its own thread at any time.
+        storeValue(liveValues[static_cast<size_t>(index)], value);
+        storeValue(currentProgram().values[index], value);
     }
-    const float unit = velqa::valueOf(index, value);
 
     if (stored && !applySoloRules(index, value)) return;
 
@@ -105,9 +126,98 @@ void CPlug::setParameter(VstInt32 index, float value)
         linkBandField(index, value, choiceOf(getParameter(kLink1 + bandOfField(index))));
     if (isBandSwitch(index)) linkBandSwitch(index, value);
 
-    if (!applyOwnEffect(index, value, unit)) return;
-    if (stored) forwardToSignalPath(index, value, unit);
+    if (!applyOwnEffect(index, value)) return;
+    if (stored || index == kSideChainListen) routeToSignalPath(index, value);
     notifyEditor(index, value, unchanged);
+}
+
+// The parameter model is shared by every thread that sets parameters: the host's thread
+// (edits, state, programs) and the audio thread (automation). Only the audio thread must never
+// wait, so it merely tries the lock; the one holder that makes it fail is a load or an edit in
+// progress on another thread.
+bool CPlug::lockModel(std::unique_lock<std::recursive_mutex>& lock)
+{
+    if (onAudioThread) return lock.try_lock();
+    lock.lock();
+    return true;
+}
+
+// Automation that found the model busy; the next block applies it, latest value first.
+void CPlug::deferFromAudioThread(VstInt32 index, float value)
+{
+    deferredValue[static_cast<size_t>(index)] = value;
+    deferredDirty.set(static_cast<size_t>(index));
+}
+
+// Once blocks may run, the signal path belongs to the audio thread: a change is only noted here,
+// and the audio thread applies everything noted at the start of its next block, so filter
+// coefficients, delays, smoothers and oversampling never change under a running block. Called
+// with the model held.
+void CPlug::routeToSignalPath(VstInt32 index, float value)
+{
+    if (!pathShared.load(std::memory_order_acquire))
+    {
+        applySignalChange(index, value, restoring);
+        return;
+    }
+    const auto slot = static_cast<size_t>(index);
+    pendingValue[slot] = value;
+    pendingDirty.set(slot);
+    pendingSnap.set(slot, restoring);
+    changesPending.store(true, std::memory_order_release);
+}
+
+void CPlug::takeOverChanges()
+{
+    onAudioThread = true;
+    if (!changesPending.load(std::memory_order_acquire) && deferredDirty.none() && !programDeferred)
+        return;
+    std::unique_lock<std::recursive_mutex> model(parameterLock, std::try_to_lock);
+    // A load in progress elsewhere: this block keeps the last complete set.
+    if (!model.owns_lock()) return;
+    if (programDeferred)
+    {
+        programDeferred = false;
+        applyProgram(curProgramIndex);
+    }
+    for (size_t i = 0; i < deferredDirty.size(); ++i)
+        if (deferredDirty.test(i))
+        {
+            deferredDirty.reset(i);
+            setParameter(static_cast<VstInt32>(i), deferredValue[i]);
+        }
+    applyPendingChanges();
+}
+
+// With the model held, and on the audio thread or while no block can run.
+void CPlug::applyPendingChanges()
+{
+    changesPending.store(false, std::memory_order_relaxed);
+    if (pendingDirty.none()) return;
+    for (size_t i = 0; i < pendingDirty.size(); ++i)
+        if (pendingDirty.test(i))
+            applySignalChange(static_cast<VstInt32>(i), pendingValue[i], pendingSnap.test(i));
+    pendingDirty.reset();
+    pendingSnap.reset();
+}
+
+bool CPlug::beginRestore()
+{
+    if (onAudioThread)
+    {
+        if (!parameterLock.try_lock()) return false;
+    }
+    else
+        parameterLock.lock();
+    ++restoreDepth;
+    restoring = true;
+    return true;
+}
+
+void CPlug::endRestore()
+{
+    restoring = --restoreDepth > 0;
+    parameterLock.unlock();
 }
 
 // A band comes on when its gain leaves 0 dB and goes off when it returns to exactly 0 dB.
@@ -162,8 +272,6 @@ bool CPlug::applySoloRules(VstInt32 index, float value)
             aboveSoloActive = aboveSoloActive || isOn(liveValues[kEqSoloAbove1 + b]);
     }
 
-    path.belowBandSolo = belowSoloActive;
-    path.aboveBandSolo = aboveSoloActive;
     if ((belowSoloActive != belowBefore || aboveSoloActive != aboveBefore) &&
         editorSeam.hasEditor())
         editorSeam.setSoloFlags(belowSoloActive, aboveSoloActive);
@@ -214,15 +322,15 @@ void CPlug::notifyEditor(VstInt32 index, float value, bool unchanged)
 
 float CPlug::getParameter(VstInt32 index)
 {
-    if (isStored(index)) return currentProgram().values[index];
+    if (isStored(index)) return loadValue(currentProgram().values[index]);
     if (index == kCompareLoading) return compareStore.isLoading() ? 1.0f : 0.0f;
-    if (index == kSideChainPresent) return path.extSideChainPresent != 0 ? 1.0f : 0.0f;
+    if (index == kSideChainPresent) return sideChainPresent.load() ? 1.0f : 0.0f;
     return 0.0f;
 }
 
 float CPlug::storedValue(VstInt32 index) const
 {
-    return isStored(index) ? liveValues[static_cast<size_t>(index)] : 0.0f;
+    return isStored(index) ? loadValue(liveValues[static_cast<size_t>(index)]) : 0.0f;
 }
 
 void CPlug::getParameterName(VstInt32 index, char* text)

@@ -141,6 +141,7 @@ void CPlug::configureAnalysers()
 void CPlug::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
 {
     if (sampleFrames <= 0 || !inputs || !outputs || !inputs[0] || !outputs[0]) return;
+    takeOverChanges();
     int channels = inputChannels > 1 ? 2 : 1;
     if (channels == 2 && (!inputs[1] || !outputs[1])) channels = 1;
 
@@ -305,6 +306,7 @@ float** CPlug::buildSideChain(int n, int offset, int numChannels)
     if (present != (path.extSideChainPresent != 0))
     {
         path.extSideChainPresent = present ? 1 : 0;
+        sideChainPresent.store(present);
         setParameter(kSideChainPresent, present ? 1.0f : 0.0f);
     }
     if (!present || !path.extSideChainOn) return nullptr;

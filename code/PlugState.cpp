@@ -42,6 +42,7 @@ bool writePresetFile(const std::string& path, const void* chunk, VstInt32 size)
 VstInt32 CPlug::getChunk(void** data, bool)
 {
     if (!data) return 0;
+    const auto model = lockParameters();
     writeChunk(chunkBuffer, liveValues,
                {snapshots[0].values, snapshots[1].values, snapshots[2].values}, presetTexts);
     *data = chunkBuffer.data();
@@ -63,7 +64,7 @@ VstInt32 CPlug::setChunk(void* data, VstInt32 byteSize, bool)
         return n <= static_cast<uint32_t>(kNumParams) || chunk.value(n, block, n - 1, last);
     };
 
-    restoring = true;
+    beginRestore();
     compareStore.pushLoading();
     bool whole = true;
     for (uint32_t i = 0; i < used && whole; ++i)
@@ -76,7 +77,7 @@ VstInt32 CPlug::setChunk(void* data, VstInt32 byteSize, bool)
     if (whole)
         for (uint32_t i = used; i < static_cast<uint32_t>(kNumParams); ++i)
             setParameter(static_cast<VstInt32>(i), defaultOf(i));
-    restoring = false;
+    endRestore();
     compareStore.pop();
     if (!whole) return 0;
 

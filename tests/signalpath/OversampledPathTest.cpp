@@ -85,6 +85,7 @@ TEST(OversampledPath, SwitchingOffReportsTheLatencyAgain)
     h.render(sine(100.0, 0.1), Harness::kBlock);
     EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay);
     h.set(kLookaheadOn, 0.5f);
+    h.render(sine(100.0, 0.1), Harness::kBlock);
     EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay + 2400);
     h.set(kOversamplingOn, 0.0f);
     h.render(sine(100.0, 0.1), Harness::kBlock);
