@@ -3,6 +3,7 @@
 #include "pluginterfaces/base/ustring.h"
 #include "pluginterfaces/vst/ivsthostapplication.h"
 
+#include <atomic>
 #include <cstring>
 #include <string>
 
@@ -76,6 +77,12 @@ tresult PLUGIN_API VST2Adapter::initialize(FUnknown* context)
     host.makeCurrent();
     const tresult result = SingleComponentEffect::initialize(context);
     if (result != kResultOk) return result;
+    latencyRestart.bind(context,
+                        [this]
+                        {
+                            if (componentHandler)
+                                componentHandler->restartComponent(kLatencyChanged);
+                        });
 
     const AEffect* record = effect->getAeffect();
     numOutputBuses = record->numOutputs / 2;
@@ -88,6 +95,7 @@ tresult PLUGIN_API VST2Adapter::initialize(FUnknown* context)
 
 tresult PLUGIN_API VST2Adapter::terminate()
 {
+    latencyRestart.unbind();
     views.clear();
     return SingleComponentEffect::terminate();
 }
@@ -106,7 +114,15 @@ tresult PLUGIN_API VST2Adapter::getRoutingInfo(RoutingInfo&, RoutingInfo&)
 }
 tresult PLUGIN_API VST2Adapter::setActive(TBool)
 {
+    latencyRestart.flush();
     return kResultOk;
+}
+
+tresult PLUGIN_API VST2Adapter::setParamNormalized(ParamID id, ParamValue value)
+{
+    const tresult result = SingleComponentEffect::setParamNormalized(id, value);
+    latencyRestart.flush();
+    return result;
 }
 tresult PLUGIN_API VST2Adapter::setProcessing(TBool)
 {
@@ -124,7 +140,9 @@ uint32 PLUGIN_API VST2Adapter::getTailSamples()
 uint32 PLUGIN_API VST2Adapter::getLatencySamples()
 {
     if (!effect) return 0;
-    const VstInt32 delay = effect->getAeffect()->initialDelay;
+    // The audio thread updates the latency when an oversampling change lands.
+    const VstInt32 delay = std::atomic_ref<VstInt32>(effect->getAeffect()->initialDelay)
+                               .load(std::memory_order_relaxed);
     return delay > 0 ? static_cast<uint32>(delay) : 0;
 }
 
@@ -132,7 +150,8 @@ void VST2Adapter::automate(int32 index, float value)
 {
     if (index == kLatencyRestartIndex)
     {
-        if (componentHandler) componentHandler->restartComponent(kLatencyChanged);
+        // VST 3 wants restartComponent on the UI thread; the audio thread only leaves a note.
+        latencyRestart.request();
         return;
     }
     if (index == kResizeViewsIndex)

@@ -3,6 +3,7 @@
 // effect and plays its host.
 
 #include "VST3Adapter/AdapterMessages.h"
+#include "VST3Adapter/UiThreadRelay.h"
 #include "VST3Adapter/Vst2Host.h"
 #include "VST3Adapter/Vst2HostInterfaces.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
@@ -49,6 +50,7 @@ public:
 
     // IEditController
     tresult PLUGIN_API setComponentState(IBStream* state) override;
+    tresult PLUGIN_API setParamNormalized(ParamID id, ParamValue value) override;
     tresult PLUGIN_API getParamStringByValue(ParamID id, ParamValue valueNormalized,
                                              String128 string) override;
     IPlugView* PLUGIN_API createView(FIDString name) override;
@@ -80,6 +82,8 @@ public:
     bool isBypassed() const { return bypassed; }
     ParamID getBypassParamId() const { return static_cast<ParamID>(bypassParamId); }
     const SideChainLink& getSideChainLink() const { return sideChainLink; }
+    // A latency restart raised off the UI thread and not yet passed to the host.
+    bool isLatencyRestartOwed() const { return latencyRestart.isOwed(); }
 
     OBJ_METHODS(VST2Adapter, SingleComponentEffect)
     DEFINE_INTERFACES
@@ -131,6 +135,7 @@ private:
     // Read where a host gives no input buffer.
     std::vector<float> silence;
     SideChainLink sideChainLink{};
+    velqa::CUiThreadRelay latencyRestart;
     bool isAuWrapperHost = false;
     bool isRestrictedHost = false;
 };
