@@ -33,5 +33,6 @@ int runInfo(const std::vector<std::string>& arguments);
 int runEditor(const std::vector<std::string>& arguments);
 int runRender(const std::vector<std::string>& arguments);
 int runBench(const std::vector<std::string>& arguments);
+int runStress(const std::vector<std::string>& arguments);
 
 } // namespace velqa::tool

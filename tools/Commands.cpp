@@ -19,6 +19,11 @@ const std::vector<Command>& commands()
          "measure the real-time factor per configuration (defaults, all bands, each oversampling "
          "factor) side by side",
          runBench},
+        {"stress", "[--seconds N] [--seed S] [--bundle PATH]",
+         "drive one instance from an audio thread and a UI thread at once (automation, state "
+         "restores, oversampling and look-ahead switches, new bus layouts between activations); "
+         "count non-finite and subnormal output samples and latency mismatches",
+         runStress},
     };
     return all;
 }

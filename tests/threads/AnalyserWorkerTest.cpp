@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -88,4 +90,53 @@ TEST_F(Worker, StopReturnsWhileBlocked)
     ASSERT_TRUE(backToBlocking());
     worker.stop();
     EXPECT_FALSE(worker.isPolling());
+}
+
+// The audio thread feeds, the worker analyses and the editor changes the display settings and
+// reads curves, all at once, as in a running session with the editor open.
+TEST(AnalyserThreads, FeedAnalysisSettingsAndCurveReadsOverlap)
+{
+    constexpr int kHeight = 248;
+    CSpectrumAnalyzer analyser;
+    analyser.configure(48000, 20.0f, 22000.0f, 478, kHeight, 48.0f);
+    CAnalyserWorker worker(analyser);
+    ASSERT_TRUE(worker.start());
+
+    std::atomic<bool> fed{false};
+    std::thread audio(
+        [&]
+        {
+            std::vector<float> left(256), right(256);
+            float* channels[] = {left.data(), right.data()};
+            long t = 0;
+            for (int block = 0; block < 1500; ++block)
+            {
+                for (size_t i = 0; i < left.size(); ++i, ++t)
+                    left[i] = right[i] = 0.5f * static_cast<float>(std::sin(0.05 * t));
+                if (analyser.feed(channels, 256, 2)) worker.frameReady();
+                if (block % 16 == 0) std::this_thread::sleep_for(1ms);
+            }
+            fed = true;
+        });
+
+    int curves = 0;
+    bool inRange = true;
+    for (int k = 0; !fed; ++k)
+    {
+        analyser.setTilt(k % 2 == 0, k % 4 < 2 ? 3.0f : 6.0f, k % 3 == 0 ? 100.0f : 1000.0f);
+        analyser.setDisplayGain(12.0f * static_cast<float>(k % 3));
+        if (analyser.takeNewData())
+        {
+            int count = 0;
+            const int* curve = analyser.columns(count);
+            for (int c = 0; c < count; ++c)
+                inRange = inRange && curve[c] >= 0 && curve[c] <= kHeight;
+            ++curves;
+        }
+        std::this_thread::sleep_for(200us);
+    }
+    audio.join();
+    worker.stop();
+    EXPECT_GT(curves, 0);
+    EXPECT_TRUE(inRange);
 }
