@@ -282,6 +282,7 @@ private:
     std::bitset<kHandOffSlots> deferredDirty;
     std::array<float, kHandOffSlots> deferredValue{};
     bool programDeferred = false;
+    std::bitset<kNumParams> editorOwed;
     std::atomic<bool> sideChainPresent{false};
     int restoreDepth = 0;
     bool restoring = false;

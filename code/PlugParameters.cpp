@@ -111,7 +111,7 @@ void CPlug::setParameter(VstInt32 index, float value)
     }
     const bool unchanged = stored && liveValues[static_cast<size_t>(index)] == value;
 
-    if (!restoring && isBandGain(index)) activateBandByGain(index, value);
+    if (isBandGain(index) && !restoring) activateBandByGain(index, value);
 
     if (stored)
     {
@@ -170,6 +170,12 @@ void CPlug::routeToSignalPath(VstInt32 index, float value)
 void CPlug::takeOverChanges()
 {
     onAudioThread = true;
+    for (size_t i = 0; editorOwed.any() && i < editorOwed.size(); ++i)
+        if (editorOwed.test(i))
+        {
+            editorOwed.reset(i);
+            notifyEditor(static_cast<VstInt32>(i), 0.0f, false);
+        }
     if (!changesPending.load(std::memory_order_acquire) && deferredDirty.none() && !programDeferred)
         return;
     std::unique_lock<std::recursive_mutex> model(parameterLock, std::try_to_lock);
@@ -310,14 +316,23 @@ void CPlug::linkToPartner(VstInt32 index, float value, float modeOverride)
     linkBandField(index, value, mode);
 }
 
-// The editor may be called from the audio thread's automation too: this lock is the one the
-// design deliberately takes there, and only around the call into the editor.
+// The editor lock is the one lock the design takes on the audio thread (meters, automation), and
+// there only tried: the holder may be the UI thread waiting for the parameter model, which this
+// thread holds. A stored value it could not deliver goes out with the next block; a meter reading
+// is simply superseded by the next one.
 void CPlug::notifyEditor(VstInt32 index, float value, bool unchanged)
 {
-    velqa::platform::CBusyLockGuard guard(editorLock);
-    if (editorSeam.hasEditor() && !unchanged)
-        editorSeam.setParameter(index,
-                                isStored(index) ? liveValues[static_cast<size_t>(index)] : value);
+    if (unchanged) return;
+    if (!onAudioThread)
+        editorLock.enter();
+    else if (!editorLock.tryEnter())
+    {
+        if (isStored(index)) editorOwed.set(static_cast<size_t>(index));
+        return;
+    }
+    if (editorSeam.hasEditor())
+        editorSeam.setParameter(index, isStored(index) ? storedValue(index) : value);
+    editorLock.leave();
 }
 
 float CPlug::getParameter(VstInt32 index)

@@ -5,7 +5,8 @@
 namespace velqa
 {
 
-// The plain fields the audio path reads at its next block; parameters write them without locks.
+// The plain fields of the audio path. Once blocks run only the audio thread writes them, applying
+// the changes parameters hand over at the start of each block.
 struct SignalPathSettings
 {
     bool active = true;

@@ -12,6 +12,18 @@ void CBusyLock::enter()
     busy.store(true, std::memory_order_release);
 }
 
+bool CBusyLock::tryEnter()
+{
+    if (!section.try_lock()) return false;
+    if (busy.load(std::memory_order_acquire))
+    {
+        section.unlock();
+        return false;
+    }
+    busy.store(true, std::memory_order_release);
+    return true;
+}
+
 void CBusyLock::leave()
 {
     busy.store(false, std::memory_order_release);

@@ -13,6 +13,8 @@ class CBusyLock
 {
 public:
     void enter();
+    // Never waits: false when another thread holds the lock or the holder is inside it already.
+    bool tryEnter();
     void leave();
     bool isBusy() const { return busy.load(std::memory_order_acquire); }
 
