@@ -26,6 +26,7 @@
 #include <atomic>
 #include <bitset>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 struct SideChainLink;
@@ -177,6 +178,11 @@ private:
     // Values the audio path uses reach it through a hand-off: see setParameter.
     static constexpr int kHandOffSlots = 192;
     static_assert(velqa::kSideChainListen < kHandOffSlots);
+    // The thread that ran the last block never waits for the parameter model.
+    bool onAudioThread() const
+    {
+        return std::this_thread::get_id() == audioThread.load(std::memory_order_relaxed);
+    }
     bool lockModel(std::unique_lock<std::recursive_mutex>& lock);
     void routeToSignalPath(VstInt32 index, float value);
     void applySignalChange(VstInt32 index, float value, bool snap);
@@ -274,6 +280,7 @@ private:
     // While false (not resumed yet, or during resume) no block can run, and changes reach the
     // signal path at once.
     std::atomic<bool> pathShared{false};
+    std::atomic<std::thread::id> audioThread{};
     std::atomic<bool> changesPending{false};
     std::bitset<kHandOffSlots> pendingDirty, pendingSnap;
     std::array<float, kHandOffSlots> pendingValue{};

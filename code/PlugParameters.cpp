@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 using namespace velqa;
 
@@ -50,9 +51,6 @@ bool isBandSwitch(int32_t index)
     return inRange(index, kEqMuteBelow1, kBandsPerSection) ||
            inRange(index, kEqMuteAbove1, kBandsPerSection);
 }
-
-// Set on a thread once it has run a block: such a thread never waits for the parameter model.
-thread_local bool onAudioThread = false;
 
 float loadValue(const float& value)
 {
@@ -137,7 +135,7 @@ void CPlug::setParameter(VstInt32 index, float value)
 // progress on another thread.
 bool CPlug::lockModel(std::unique_lock<std::recursive_mutex>& lock)
 {
-    if (onAudioThread) return lock.try_lock();
+    if (onAudioThread()) return lock.try_lock();
     lock.lock();
     return true;
 }
@@ -169,7 +167,7 @@ void CPlug::routeToSignalPath(VstInt32 index, float value)
 
 void CPlug::takeOverChanges()
 {
-    onAudioThread = true;
+    audioThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
     for (size_t i = 0; editorOwed.any() && i < editorOwed.size(); ++i)
         if (editorOwed.test(i))
         {
@@ -209,7 +207,7 @@ void CPlug::applyPendingChanges()
 
 bool CPlug::beginRestore()
 {
-    if (onAudioThread)
+    if (onAudioThread())
     {
         if (!parameterLock.try_lock()) return false;
     }
@@ -323,7 +321,7 @@ void CPlug::linkToPartner(VstInt32 index, float value, float modeOverride)
 void CPlug::notifyEditor(VstInt32 index, float value, bool unchanged)
 {
     if (unchanged) return;
-    if (!onAudioThread)
+    if (!onAudioThread())
         editorLock.enter();
     else if (!editorLock.tryEnter())
     {

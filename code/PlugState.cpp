@@ -64,7 +64,7 @@ VstInt32 CPlug::setChunk(void* data, VstInt32 byteSize, bool)
         return n <= static_cast<uint32_t>(kNumParams) || chunk.value(n, block, n - 1, last);
     };
 
-    beginRestore();
+    if (!beginRestore()) return 0;
     compareStore.pushLoading();
     bool whole = true;
     for (uint32_t i = 0; i < used && whole; ++i)
