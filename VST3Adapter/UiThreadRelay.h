@@ -31,8 +31,6 @@ public:
     void request();
     // UI thread: runs a request raised elsewhere, if one is owed.
     void flush();
-    bool isOwed() const { return owed.load(std::memory_order_acquire); }
-    bool hasTimer() const { return timer != nullptr; }
 
 private:
     class Timer;

@@ -82,8 +82,6 @@ public:
     bool isBypassed() const { return bypassed; }
     ParamID getBypassParamId() const { return static_cast<ParamID>(bypassParamId); }
     const SideChainLink& getSideChainLink() const { return sideChainLink; }
-    // A latency restart raised off the UI thread and not yet passed to the host.
-    bool isLatencyRestartOwed() const { return latencyRestart.isOwed(); }
 
     OBJ_METHODS(VST2Adapter, SingleComponentEffect)
     DEFINE_INTERFACES

@@ -123,8 +123,8 @@ public:
     const velqa::Program& getSnapshot(int32_t k) const { return snapshots[static_cast<size_t>(k)]; }
 
     // Whole-set loads (programs, chunks, presets) bracket themselves with these; the audio path
-    // takes over the whole set at once, never a part of it. On the audio thread beginRestore may
-    // fail (false): the load is then retried at the next block.
+    // takes over the whole set at once, never a part of it. On the audio thread beginRestore only
+    // tries, and answers false while another thread holds the parameter model.
     bool beginRestore();
     void endRestore();
     // Holds the parameter model still, for a reader that needs many values of one moment.
@@ -132,6 +132,7 @@ public:
     {
         return std::unique_lock<std::recursive_mutex>(parameterLock);
     }
+    // Any thread; the adapter reads the latency on the host's thread.
     void setInitialDelay(VstInt32 delay) override;
 
     // Read access for the audio path, the editor and tests.
