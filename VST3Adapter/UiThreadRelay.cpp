@@ -31,9 +31,32 @@ void CUiThreadRelay::bind(FUnknown* hostContext, std::function<void()> callback)
     unbind();
     action = std::move(callback);
     uiThread = std::this_thread::get_id();
+    startTimer(hostContext);
+}
+
+void CUiThreadRelay::unbind()
+{
+    stopTimer();
+    action = nullptr;
+}
+
+void CUiThreadRelay::borrowLoop(FUnknown* frame)
+{
+    if (timer || !frame) return;
+    startTimer(frame);
+    if (timer) lender = frame;
+}
+
+void CUiThreadRelay::returnLoop(FUnknown* frame)
+{
+    if (frame && frame == lender) stopTimer();
+}
+
+void CUiThreadRelay::startTimer(FUnknown* source)
+{
     Linux::IRunLoop* loop = nullptr;
-    if (!hostContext ||
-        hostContext->queryInterface(Linux::IRunLoop::iid, reinterpret_cast<void**>(&loop)) !=
+    if (!source ||
+        source->queryInterface(Linux::IRunLoop::iid, reinterpret_cast<void**>(&loop)) !=
             kResultOk ||
         !loop)
         return;
@@ -48,7 +71,7 @@ void CUiThreadRelay::bind(FUnknown* hostContext, std::function<void()> callback)
     runLoop = loop;
 }
 
-void CUiThreadRelay::unbind()
+void CUiThreadRelay::stopTimer()
 {
     if (timer)
     {
@@ -58,7 +81,7 @@ void CUiThreadRelay::unbind()
     }
     if (runLoop) runLoop->release();
     runLoop = nullptr;
-    action = nullptr;
+    lender = nullptr;
 }
 
 void CUiThreadRelay::request()
