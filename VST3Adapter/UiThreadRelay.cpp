@@ -31,32 +31,9 @@ void CUiThreadRelay::bind(FUnknown* hostContext, std::function<void()> callback)
     unbind();
     action = std::move(callback);
     uiThread = std::this_thread::get_id();
-    startTimer(hostContext);
-}
-
-void CUiThreadRelay::unbind()
-{
-    stopTimer();
-    action = nullptr;
-}
-
-void CUiThreadRelay::borrowLoop(FUnknown* frame)
-{
-    if (timer || !frame) return;
-    startTimer(frame);
-    if (timer) lender = frame;
-}
-
-void CUiThreadRelay::returnLoop(FUnknown* frame)
-{
-    if (frame && frame == lender) stopTimer();
-}
-
-void CUiThreadRelay::startTimer(FUnknown* source)
-{
     Linux::IRunLoop* loop = nullptr;
-    if (!source ||
-        source->queryInterface(Linux::IRunLoop::iid, reinterpret_cast<void**>(&loop)) !=
+    if (!hostContext ||
+        hostContext->queryInterface(Linux::IRunLoop::iid, reinterpret_cast<void**>(&loop)) !=
             kResultOk ||
         !loop)
         return;
@@ -71,7 +48,7 @@ void CUiThreadRelay::startTimer(FUnknown* source)
     runLoop = loop;
 }
 
-void CUiThreadRelay::stopTimer()
+void CUiThreadRelay::unbind()
 {
     if (timer)
     {
@@ -81,7 +58,7 @@ void CUiThreadRelay::stopTimer()
     }
     if (runLoop) runLoop->release();
     runLoop = nullptr;
-    lender = nullptr;
+    action = nullptr;
 }
 
 void CUiThreadRelay::request()

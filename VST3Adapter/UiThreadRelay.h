@@ -13,8 +13,7 @@ namespace velqa
 // whatever thread raised it. Raised on the UI thread, the request runs at once; raised elsewhere
 // (the audio thread applying an oversampling change), it is only noted, and the next UI-thread
 // moment pays it: a timer on the host's run loop when the host offers one, otherwise the next
-// call the host makes on its UI thread. A host that lends its run loop only to views has it
-// borrowed from an open view.
+// call the host makes on its UI thread (or an open view's idle tick).
 class CUiThreadRelay
 {
 public:
@@ -28,9 +27,6 @@ public:
     // On the UI thread (initialize): that thread is the UI thread from now on.
     void bind(Steinberg::FUnknown* hostContext, std::function<void()> action);
     void unbind();
-    // UI thread: a view's frame, whose run loop drives the timer while the host gave none.
-    void borrowLoop(Steinberg::FUnknown* lender);
-    void returnLoop(Steinberg::FUnknown* lender);
     // Any thread; never waits.
     void request();
     // UI thread: runs a request raised elsewhere, if one is owed.
@@ -38,15 +34,12 @@ public:
 
 private:
     class Timer;
-    void startTimer(Steinberg::FUnknown* source);
-    void stopTimer();
 
     std::function<void()> action;
     std::thread::id uiThread;
     std::atomic<bool> owed{false};
     Steinberg::FUnknown* runLoop = nullptr; // Linux::IRunLoop, held while the timer lives
     Timer* timer = nullptr;
-    Steinberg::FUnknown* lender = nullptr; // the view frame the loop is borrowed from, if any
 };
 
 } // namespace velqa

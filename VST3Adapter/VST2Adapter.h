@@ -60,6 +60,8 @@ public:
     void editorRemoved(EditorView* view) override;
     void editorDestroyed(EditorView* view) override;
     void resizeViews();
+    // An open view's idle tick, on the UI thread.
+    void uiIdle() { latencyRestart.flush(); }
     const std::vector<ViewAdapter*>& getViews() const { return views; }
 
     // IMidiMapping

@@ -18,12 +18,10 @@ void VST2Adapter::editorAttached(EditorView* view)
     auto* adapterView = FCast<ViewAdapter>(view);
     if (adapterView && std::find(views.begin(), views.end(), adapterView) == views.end())
         views.push_back(adapterView);
-    if (view) latencyRestart.borrowLoop(view->getFrame());
 }
 
 void VST2Adapter::editorRemoved(EditorView* view)
 {
-    if (view) latencyRestart.returnLoop(view->getFrame());
     std::erase(views, FCast<ViewAdapter>(view));
 }
 

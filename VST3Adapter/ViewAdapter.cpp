@@ -61,6 +61,7 @@ void ViewAdapter::close()
 
 void ViewAdapter::onIdleTimer()
 {
+    if (adapter) adapter->uiIdle();
     if (editor) editor->idle();
 }
 

@@ -1,4 +1,4 @@
-// Runs under a virtual X server: with the editor open, the view's run loop carries a latency
+// Runs under a virtual X server: with the editor open, the view's idle tick carries a latency
 // restart raised on the audio thread to the host's UI thread.
 #include "host/Module.h"
 #include "host/PluginInstance.h"
@@ -11,7 +11,7 @@
 using namespace Steinberg;
 using velqa::host::ComponentHandlerRecorder;
 
-TEST(WindowRestart, TheOpenViewsRunLoopCarriesARestartFromTheAudioThread)
+TEST(WindowRestart, TheOpenViewsIdleTickCarriesARestartFromTheAudioThread)
 {
     auto module = velqa::host::Module::load(VELQA_BUNDLE).module;
     ASSERT_TRUE(module);
