@@ -22,11 +22,11 @@ void CAnalyserWorker::frameReady()
     pending.store(true);
     if (awake.load()) return;
     // A worker that holds its lock is analysing and not waiting, so the signal would be dropped
-    // anyway; skipping it keeps the audio thread from waiting for a whole analysis. Otherwise the
-    // lock is held only to signal.
-    if (analyserLock.isBusy()) return;
-    velqa::platform::CBusyLockGuard guard(analyserLock);
+    // anyway; only trying the lock keeps the audio thread from waiting for a whole analysis.
+    // Otherwise the lock is held only to signal.
+    if (!analyserLock.tryEnter()) return;
     wake.signal();
+    analyserLock.leave();
 }
 
 void CAnalyserWorker::run()
