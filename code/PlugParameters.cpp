@@ -140,7 +140,7 @@ bool CPlug::lockModel(std::unique_lock<std::recursive_mutex>& lock)
     return true;
 }
 
-// Automation that found the model busy; the next block applies it, latest value first.
+// Automation that found the model busy: the next block applies the last value of each parameter.
 void CPlug::deferFromAudioThread(VstInt32 index, float value)
 {
     deferredValue[static_cast<size_t>(index)] = value;
