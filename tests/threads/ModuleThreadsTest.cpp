@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
@@ -50,13 +51,13 @@ TEST(ModuleThreads, ALatencyChangeOnTheAudioThreadRestartsOnTheUiThread)
 
     // The next call the host makes on its UI thread carries the restart.
     plugin->controller()->setParamNormalized(kLookaheadOn, 1.0);
-    const auto calls = plugin->handler().calls();
     ASSERT_EQ(plugin->handler().count(ComponentHandlerRecorder::Kind::restartComponent), 1u);
-    for (const auto& call : calls)
-    {
-        if (call.kind == ComponentHandlerRecorder::Kind::restartComponent)
-            EXPECT_EQ(call.flags, Vst::kLatencyChanged);
-    }
+    const auto calls = plugin->handler().calls();
+    const auto restart =
+        std::find_if(calls.begin(), calls.end(),
+                     [](const auto& call)
+                     { return call.kind == ComponentHandlerRecorder::Kind::restartComponent; });
+    EXPECT_EQ(restart->flags, Vst::kLatencyChanged);
     plugin.reset();
 }
 
