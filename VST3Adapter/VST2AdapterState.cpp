@@ -12,6 +12,9 @@ constexpr char kProgramMarker[] = "orv_";
 constexpr size_t kProgramMarkerBytes = sizeof kProgramMarker; // with its zero byte
 // A state larger than this is not one this effect wrote.
 constexpr int64 kMaxStateBytes = int64(64) << 20;
+// Between the program index and the chunk: the host bypass, which the chunk does not carry.
+constexpr char kBypassTag[4] = {'V', 'q', 'B', 'p'};
+constexpr size_t kBypassRecordBytes = sizeof kBypassTag + sizeof(uint32);
 
 bool writeAll(IBStream* stream, const void* data, size_t bytes)
 {
@@ -74,9 +77,13 @@ tresult VST2Adapter::writeComponentState(IBStream* state)
 tresult VST2Adapter::writeChunkState(IBStream* stream)
 {
     const int32 program = effect->getProgram();
+    const uint32 bypass = bypassed ? 1 : 0;
     void* chunk = nullptr;
     const VstInt32 size = effect->getChunk(&chunk, false);
-    if (!writeAll(stream, &program, sizeof program)) return kResultFalse;
+    if (!writeAll(stream, &program, sizeof program) ||
+        !writeAll(stream, kBypassTag, sizeof kBypassTag) ||
+        !writeAll(stream, &bypass, sizeof bypass))
+        return kResultFalse;
     if (size > 0 && chunk && !writeAll(stream, chunk, static_cast<size_t>(size)))
         return kResultFalse;
     return kResultOk;
@@ -112,10 +119,13 @@ tresult VST2Adapter::writeParameterListState(IBStream* stream)
 tresult VST2Adapter::readComponentState(IBStream* state)
 {
     const tresult result = applyComponentState(state);
+    if (result != kResultOk) return result;
     // Linux hosts read the controller's values right after a restore (there is no controller
     // state to sync from), so the parameter objects must already hold the restored project.
-    if (result == kResultOk) updateAllParameters();
-    return result;
+    updateAllParameters();
+    setParamNormalized(static_cast<ParamID>(bypassParamId), bypassed ? 1.0 : 0.0);
+    if (componentHandler) componentHandler->restartComponent(kParamValuesChanged);
+    return kResultOk;
 }
 
 tresult VST2Adapter::applyComponentState(IBStream* state)
@@ -128,18 +138,33 @@ tresult VST2Adapter::applyComponentState(IBStream* state)
     if (!(effect->getAeffect()->flags & effFlagsProgramChunks))
         return readParameterListState(buffer);
 
+    // Nothing is applied until the whole state has been found sound.
     int32 program = -1;
     size_t offset = 0;
+    bool bypass = false;
     if (!startsWithChunkMagic(buffer))
     {
         if (buffer.size() < sizeof program) return kResultFalse;
         std::memcpy(&program, buffer.data(), sizeof program);
         offset = sizeof program;
+        // States saved before the bypass was stored have the chunk right here.
+        const bool tagged = buffer.size() >= offset + sizeof kBypassTag &&
+                            std::memcmp(buffer.data() + offset, kBypassTag, sizeof kBypassTag) == 0;
+        if (tagged)
+        {
+            if (buffer.size() < offset + kBypassRecordBytes) return kResultFalse;
+            uint32 stored = 0;
+            std::memcpy(&stored, buffer.data() + offset + sizeof kBypassTag, sizeof stored);
+            if (stored > 1) return kResultFalse;
+            bypass = stored == 1;
+            offset += kBypassRecordBytes;
+        }
     }
     const auto length = static_cast<VstInt32>(buffer.size() - offset);
     if (effect->setChunk(buffer.data() + offset, length, false) == 0) return kResultFalse;
     // A program index from a foreign or damaged state must not select a missing program.
     if (program >= 0 && program < effect->getAeffect()->numPrograms) effect->setProgram(program);
+    bypassed = bypass;
     return kResultOk;
 }
 

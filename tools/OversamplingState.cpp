@@ -11,7 +11,8 @@ namespace velqa::tool
 
 namespace
 {
-constexpr size_t programIndexSize = 4;
+// The component state: program index, host bypass record, then the chunk.
+constexpr size_t chunkOffset = 4 + 8;
 constexpr size_t headerSize = 16;
 constexpr std::uint32_t chunkMagic = 0x4BB4AA55;
 constexpr std::uint32_t chunkVersion = 3;
@@ -28,7 +29,7 @@ void storeValue(std::vector<std::uint8_t>& bytes, std::uint32_t index, float val
 {
     static_assert(std::endian::native == std::endian::little,
                   "the chunk stores values as in memory");
-    std::memcpy(bytes.data() + programIndexSize + headerSize + 4 * index, &value, sizeof value);
+    std::memcpy(bytes.data() + chunkOffset + headerSize + 4 * index, &value, sizeof value);
 }
 } // namespace
 
@@ -48,7 +49,7 @@ bool requestOversampling(host::PluginInstance& plugin, int factor, std::string& 
         return false;
     }
     auto bytes = saved.bytes();
-    const size_t chunk = programIndexSize;
+    const size_t chunk = chunkOffset;
     if (bytes.size() < chunk + headerSize || bigEndianAt(bytes, chunk) != chunkMagic ||
         bigEndianAt(bytes, chunk + 12) != chunkVersion ||
         bigEndianAt(bytes, chunk + 8) <= enabledIndex ||
