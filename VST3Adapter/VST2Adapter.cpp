@@ -121,6 +121,12 @@ uint32 PLUGIN_API VST2Adapter::getTailSamples()
     return 0;
 }
 
+// The effect reads only the tempo, when it resumes.
+uint32 PLUGIN_API VST2Adapter::getProcessContextRequirements()
+{
+    return IProcessContextRequirements::kNeedTempo;
+}
+
 uint32 PLUGIN_API VST2Adapter::getLatencySamples()
 {
     if (!effect) return 0;
@@ -143,6 +149,23 @@ void VST2Adapter::automate(int32 index, float value)
     const auto id = static_cast<ParamID>(index);
     setParamNormalized(id, value);
     performEdit(id, value);
+    reportEditSideEffects(index);
+}
+
+// An edit may move other parameters by the effect's own rules; the host records those moves as
+// edits of their own, so its values never go stale.
+void VST2Adapter::reportEditSideEffects(int32 editedIndex)
+{
+    for (int32 i = 0; i < numEffectParams; ++i)
+    {
+        const auto id = static_cast<ParamID>(i);
+        const ParamValue value = effect->getParameter(i);
+        if (i == editedIndex || static_cast<float>(getParamNormalized(id)) == value) continue;
+        setParamNormalized(id, value);
+        SingleComponentEffect::beginEdit(id);
+        performEdit(id, value);
+        SingleComponentEffect::endEdit(id);
+    }
 }
 
 void VST2Adapter::updateAllParameters()
