@@ -149,7 +149,14 @@ void VST2Adapter::automate(int32 index, float value)
     const auto id = static_cast<ParamID>(index);
     setParamNormalized(id, value);
     performEdit(id, value);
+    hostNowKnows(index, value);
     reportEditSideEffects(index);
+}
+
+void VST2Adapter::hostNowKnows(int32 index, float value)
+{
+    if (valuesHostKnows && index >= 0 && index < numEffectParams)
+        valuesHostKnows[static_cast<size_t>(index)].store(value, std::memory_order_relaxed);
 }
 
 // An edit may move other parameters by the effect's own rules; the host records those moves as
@@ -165,6 +172,7 @@ void VST2Adapter::reportEditSideEffects(int32 editedIndex)
         SingleComponentEffect::beginEdit(id);
         performEdit(id, value);
         SingleComponentEffect::endEdit(id);
+        hostNowKnows(i, static_cast<float>(value));
     }
 }
 
@@ -173,7 +181,11 @@ void VST2Adapter::updateAllParameters()
     if (!effect) return;
     const VstInt32 count = effect->getAeffect()->numParams;
     for (VstInt32 i = 0; i < count; ++i)
-        setParamNormalized(static_cast<ParamID>(i), effect->getParameter(i));
+    {
+        const float value = effect->getParameter(i);
+        setParamNormalized(static_cast<ParamID>(i), value);
+        hostNowKnows(i, value);
+    }
 }
 
 void VST2Adapter::beginEdit(int32 index)

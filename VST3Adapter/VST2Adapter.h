@@ -10,6 +10,7 @@
 #include "public.sdk/source/vst/vstsinglecomponenteffect.h"
 
 #include <atomic>
+#include <memory>
 #include <vector>
 
 namespace Steinberg::Vst
@@ -139,8 +140,10 @@ private:
     std::atomic<bool> bypassed = false;
     // The effect processes a mono main input; a stereo main output then gets it on both sides.
     bool monoInput = false;
-    // Each effect parameter's value as the host last heard it from process (audio thread only).
-    std::vector<float> valuesHostKnows;
+    // Each effect parameter's value as the host last heard it, from either thread; process
+    // reports whatever the effect holds beyond it.
+    std::unique_ptr<std::atomic<float>[]> valuesHostKnows;
+    void hostNowKnows(int32 index, float value);
     // One channel the effect writes into while bypassed or where a host gives no buffer.
     std::vector<float> scratch;
     float* scratchChannel = nullptr;

@@ -33,6 +33,7 @@ ParamValue VST2Adapter::defaultValueOf(int32 index) const
 void VST2Adapter::buildParameters()
 {
     numEffectParams = effect->getAeffect()->numParams;
+    valuesHostKnows = std::make_unique<std::atomic<float>[]>(static_cast<size_t>(numEffectParams));
     for (int32 i = 0; i < numEffectParams; ++i)
     {
         EffectText name;

@@ -74,9 +74,6 @@ tresult PLUGIN_API VST2Adapter::setupProcessing(ProcessSetup& setup)
     silence.assign(frames, 0.0f);
     openEffectOnce();
     effect->resume();
-    valuesHostKnows.resize(static_cast<size_t>(numEffectParams));
-    for (int32 i = 0; i < numEffectParams; ++i)
-        valuesHostKnows[static_cast<size_t>(i)] = static_cast<float>(getParamNormalized(i));
     processSetup = setup;
     return kResultOk;
 }
@@ -111,7 +108,7 @@ void VST2Adapter::applyParameterChanges(IParameterChanges* changes)
         }
         else if (id < static_cast<ParamID>(numEffectParams))
         {
-            if (id < valuesHostKnows.size()) valuesHostKnows[id] = static_cast<float>(value);
+            hostNowKnows(static_cast<int32>(id), static_cast<float>(value));
             effect->setParameter(static_cast<VstInt32>(id), static_cast<float>(value));
         }
         else
@@ -206,16 +203,17 @@ void VST2Adapter::passInputThrough(ProcessData& data)
 // the host sets one; the host hears of every such move as an output parameter change.
 void VST2Adapter::reportEffectChanges(IParameterChanges* changes)
 {
-    if (!changes || valuesHostKnows.size() < static_cast<size_t>(numEffectParams)) return;
+    if (!changes || !valuesHostKnows) return;
     for (int32 i = 0; i < numEffectParams; ++i)
     {
         const float value = effect->getParameter(i);
-        float& known = valuesHostKnows[static_cast<size_t>(i)];
-        if (value == known) continue;
+        std::atomic<float>& known = valuesHostKnows[static_cast<size_t>(i)];
+        if (value == known.load(std::memory_order_relaxed)) continue;
         int32 queueIndex = 0;
         int32 pointIndex = 0;
         IParamValueQueue* queue = changes->addParameterData(static_cast<ParamID>(i), queueIndex);
-        if (queue && queue->addPoint(0, value, pointIndex) == kResultOk) known = value;
+        if (queue && queue->addPoint(0, value, pointIndex) == kResultOk)
+            known.store(value, std::memory_order_relaxed);
     }
 }
 
