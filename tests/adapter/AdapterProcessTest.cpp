@@ -71,23 +71,6 @@ TEST_F(AdapterTest, ProcessBeforeSetupOnlyTakesParameters)
     EXPECT_EQ(buffers.out[0][0], 7.0f);
 }
 
-TEST_F(AdapterTest, ProcessAppliesTheLastPointAndPassesAudio)
-{
-    create();
-    ASSERT_EQ(setup(), kResultOk);
-    Buffers buffers;
-    fake::ParameterChanges changes;
-    changes.queues.emplace_back(
-        3, std::vector<std::pair<int32, ParamValue>>{{0, 0.1}, {10, 0.2}, {20, 0.7}});
-    buffers.data.inputParameterChanges = &changes;
-
-    ASSERT_EQ(adapter->process(buffers.data), kResultOk);
-    EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(3), 0.7f);
-    for (int c = 0; c < 10; ++c) EXPECT_TRUE(buffers.written(c)) << c;
-    EXPECT_EQ(buffers.outputs[0].silenceFlags, 0u);
-    EXPECT_FALSE(adapter->getSideChainLink().active); // the side chain is not active by default
-}
-
 TEST_F(AdapterTest, BypassNeedsMoreThanTheSmallestStep)
 {
     create();
