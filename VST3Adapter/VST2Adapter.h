@@ -116,7 +116,7 @@ private:
     void linkSideChain(ProcessData& data);
     void mapChannels(ProcessData& data, bool bypass);
     void passInputThrough(ProcessData& data);
-    void reportEffectChanges(IParameterChanges* changes);
+    void reportEffectChanges(IParameterChanges* changes, bool hostSentSomething);
     void reportEditSideEffects(int32 editedIndex);
     void sendMidiEvent(VstMidiEvent& event);
     tresult writeChunkState(IBStream* stream);
@@ -144,6 +144,7 @@ private:
     // reports whatever the effect holds beyond it.
     std::unique_ptr<std::atomic<float>[]> valuesHostKnows;
     void hostNowKnows(int32 index, float value);
+    int32 sweepPosition = 0; // audio thread only
     // One channel the effect writes into while bypassed or where a host gives no buffer.
     std::vector<float> scratch;
     float* scratchChannel = nullptr;

@@ -213,12 +213,18 @@ void VST2Adapter::passInputThrough(ProcessData& data)
 }
 
 // Rules inside the effect (solos, links, automatic activation) may move other parameters when
-// the host sets one; the host hears of every such move as an output parameter change.
-void VST2Adapter::reportEffectChanges(IParameterChanges* changes)
+// the host sets one; the host hears of every such move as an output parameter change. Blocks
+// without host input compare only a few parameters each, which still finds moves made off the
+// audio thread within a few blocks.
+void VST2Adapter::reportEffectChanges(IParameterChanges* changes, bool hostSentSomething)
 {
-    if (!changes || !valuesHostKnows) return;
-    for (int32 i = 0; i < numEffectParams; ++i)
+    constexpr int32 kComparedPerQuietBlock = 16;
+    if (!changes || !valuesHostKnows || numEffectParams <= 0) return;
+    const int32 count =
+        hostSentSomething ? numEffectParams : std::min(kComparedPerQuietBlock, numEffectParams);
+    for (int32 k = 0; k < count; ++k)
     {
+        const int32 i = hostSentSomething ? k : (sweepPosition + k) % numEffectParams;
         const float value = effect->getParameter(i);
         std::atomic<float>& known = valuesHostKnows[static_cast<size_t>(i)];
         if (value == known.load(std::memory_order_relaxed)) continue;
@@ -228,6 +234,7 @@ void VST2Adapter::reportEffectChanges(IParameterChanges* changes)
         if (queue && queue->addPoint(0, value, pointIndex) == kResultOk)
             known.store(value, std::memory_order_relaxed);
     }
+    if (!hostSentSomething) sweepPosition = (sweepPosition + count) % numEffectParams;
 }
 
 tresult PLUGIN_API VST2Adapter::process(ProcessData& data)
@@ -241,7 +248,10 @@ tresult PLUGIN_API VST2Adapter::process(ProcessData& data)
     }
     applyParameterChanges(data.inputParameterChanges);
     forwardEvents(data.inputEvents);
-    reportEffectChanges(data.outputParameterChanges);
+    const bool hostSentSomething =
+        (data.inputParameterChanges && data.inputParameterChanges->getParameterCount() > 0) ||
+        (data.inputEvents && data.inputEvents->getEventCount() > 0);
+    reportEffectChanges(data.outputParameterChanges, hostSentSomething);
 
     if (data.numSamples <= 0) return kResultOk; // a parameter-only call
     if (data.symbolicSampleSize != kSample32) return kResultFalse;

@@ -126,3 +126,21 @@ TEST_F(AdapterTest, MissingHostBuffersNeverReachTheEffectAsNull)
     buffers.data.numSamples = 0; // parameters only
     EXPECT_EQ(adapter->process(buffers.data), kResultOk);
 }
+
+// A preset loaded in the editor moves parameters without any host call; the host hears of the
+// moves from process within a few blocks.
+TEST_F(AdapterTest, MovesMadeOffTheAudioThreadReachTheHost)
+{
+    create();
+    ASSERT_EQ(setup(), kResultOk);
+    Buffers buffers;
+    fake::ParameterChanges reported;
+    reported.queues.reserve(8);
+    buffers.data.outputParameterChanges = &reported;
+    adapter->getEffect()->setParameter(7, 0.25f); // Mix
+    for (int block = 0; block < 8 && reported.queues.empty(); ++block)
+        ASSERT_EQ(adapter->process(buffers.data), kResultOk);
+    ASSERT_EQ(reported.queues.size(), 1u);
+    EXPECT_EQ(reported.queues[0].id, 7u);
+    EXPECT_EQ(reported.queues[0].points, (std::vector<std::pair<int32, ParamValue>>{{0, 0.25}}));
+}
