@@ -142,7 +142,7 @@ TEST_F(VelqaModule, BusArrangementsAreAcceptedOnlyAsTheyAreReported)
     }
 }
 
-// Renders one block of a burst on the main input with loud noise on the side chain, which is
+// Renders one block of a sine on the main input with loud noise on the side chain, which is
 // switched off, so the side chain must not be heard on any output.
 TEST_F(VelqaModule, MonoMainBusHearsOnlyItsOwnInput)
 {
