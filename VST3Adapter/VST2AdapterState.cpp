@@ -2,6 +2,7 @@
 
 #include "pluginterfaces/base/ibstream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Steinberg::Vst
@@ -58,6 +59,32 @@ bool readRest(IBStream* stream, std::vector<uint8>& buffer)
 float normalised(float v)
 {
     return v >= 0.0f ? (v <= 1.0f ? v : 1.0f) : 0.0f;
+}
+
+// One program of a parameter-list state: marker, name, then its values (fewer when the data
+// ends first).
+struct ProgramRecord
+{
+    const char* name = nullptr;
+    size_t values = 0;
+    size_t next = 0;
+};
+
+bool readProgramRecord(const std::vector<uint8>& buffer, size_t position, size_t numParams,
+                       ProgramRecord& record)
+{
+    const size_t left = buffer.size() - position;
+    const char* text = reinterpret_cast<const char*>(buffer.data() + position);
+    if (left < kProgramMarkerBytes || std::memcmp(text, kProgramMarker, kProgramMarkerBytes) != 0)
+        return false;
+    record.name = text + kProgramMarkerBytes;
+    const auto* nameEnd =
+        static_cast<const char*>(std::memchr(record.name, 0, left - kProgramMarkerBytes));
+    if (!nameEnd) return false;
+    record.values = position + static_cast<size_t>(nameEnd + 1 - text);
+    const size_t whole = (buffer.size() - record.values) / sizeof(float);
+    record.next = record.values + sizeof(float) * std::min(whole, numParams);
+    return true;
 }
 
 bool startsWithChunkMagic(const std::vector<uint8>& buffer)
@@ -171,31 +198,28 @@ tresult VST2Adapter::applyComponentState(IBStream* state)
 tresult VST2Adapter::readParameterListState(const std::vector<uint8>& buffer)
 {
     const AEffect* record = effect->getAeffect();
+    const auto numParams = static_cast<size_t>(std::max<VstInt32>(record->numParams, 0));
+    // Every program record is checked before any of them is applied.
+    ProgramRecord program;
+    for (size_t position = 0, p = 0; p < size_t(record->numPrograms) && position < buffer.size();
+         ++p, position = program.next)
+        if (!readProgramRecord(buffer, position, numParams, program)) return kInternalError;
+
     const int32 remembered = effect->getProgram();
-    size_t position = 0;
-    const size_t size = buffer.size();
-    for (int32 p = 0; p < record->numPrograms && position < size; ++p)
+    for (size_t position = 0, p = 0; p < size_t(record->numPrograms) && position < buffer.size();
+         ++p, position = program.next)
     {
-        effect->setProgram(p);
-        const char* text = reinterpret_cast<const char*>(buffer.data() + position);
-        const size_t left = size - position;
-        if (left < kProgramMarkerBytes || std::memcmp(text, kProgramMarker, kProgramMarkerBytes))
-            return kInternalError;
-        const char* name = text + kProgramMarkerBytes;
-        const void* nameEnd = std::memchr(name, 0, left - kProgramMarkerBytes);
-        if (!nameEnd) return kInternalError;
-        char nameCopy[256] = {};
-        std::strncpy(nameCopy, name, sizeof nameCopy - 1);
-        effect->setProgramName(nameCopy);
-        position = static_cast<size_t>(static_cast<const char*>(nameEnd) -
-                                       reinterpret_cast<const char*>(buffer.data())) +
-                   1;
-        for (int32 i = 0; i < record->numParams && position + sizeof(float) <= size; ++i)
+        readProgramRecord(buffer, position, numParams, program);
+        effect->setProgram(static_cast<VstInt32>(p));
+        char name[256] = {};
+        std::strncpy(name, program.name, sizeof name - 1);
+        effect->setProgramName(name);
+        VstInt32 index = 0;
+        for (size_t at = program.values; at < program.next; at += sizeof(float))
         {
             float value;
-            std::memcpy(&value, buffer.data() + position, sizeof value);
-            effect->setParameter(i, normalised(value));
-            position += sizeof value;
+            std::memcpy(&value, buffer.data() + at, sizeof value);
+            effect->setParameter(index++, normalised(value));
         }
     }
     effect->setProgram(remembered);
