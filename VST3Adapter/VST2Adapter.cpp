@@ -137,6 +137,12 @@ uint32 PLUGIN_API VST2Adapter::getTailSamples()
     return 0;
 }
 
+// The effect reads only the tempo, when it resumes.
+uint32 PLUGIN_API VST2Adapter::getProcessContextRequirements()
+{
+    return IProcessContextRequirements::kNeedTempo;
+}
+
 uint32 PLUGIN_API VST2Adapter::getLatencySamples()
 {
     if (!effect) return 0;
@@ -162,6 +168,31 @@ void VST2Adapter::automate(int32 index, float value)
     const auto id = static_cast<ParamID>(index);
     setParamNormalized(id, value);
     performEdit(id, value);
+    hostNowKnows(index, value);
+    reportEditSideEffects(index);
+}
+
+void VST2Adapter::hostNowKnows(int32 index, float value)
+{
+    if (valuesHostKnows && index >= 0 && index < numEffectParams)
+        valuesHostKnows[static_cast<size_t>(index)].store(value, std::memory_order_relaxed);
+}
+
+// An edit may move other parameters by the effect's own rules; the host records those moves as
+// edits of their own, so its values never go stale.
+void VST2Adapter::reportEditSideEffects(int32 editedIndex)
+{
+    for (int32 i = 0; i < numEffectParams; ++i)
+    {
+        const auto id = static_cast<ParamID>(i);
+        const ParamValue value = effect->getParameter(i);
+        if (i == editedIndex || static_cast<float>(getParamNormalized(id)) == value) continue;
+        setParamNormalized(id, value);
+        SingleComponentEffect::beginEdit(id);
+        performEdit(id, value);
+        SingleComponentEffect::endEdit(id);
+        hostNowKnows(i, static_cast<float>(value));
+    }
 }
 
 void VST2Adapter::updateAllParameters()
@@ -169,7 +200,11 @@ void VST2Adapter::updateAllParameters()
     if (!effect) return;
     const VstInt32 count = effect->getAeffect()->numParams;
     for (VstInt32 i = 0; i < count; ++i)
-        setParamNormalized(static_cast<ParamID>(i), effect->getParameter(i));
+    {
+        const float value = effect->getParameter(i);
+        setParamNormalized(static_cast<ParamID>(i), value);
+        hostNowKnows(i, value);
+    }
 }
 
 void VST2Adapter::beginEdit(int32 index)

@@ -6,9 +6,12 @@
 #include "VST3Adapter/UiThreadRelay.h"
 #include "VST3Adapter/Vst2Host.h"
 #include "VST3Adapter/Vst2HostInterfaces.h"
+#include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "public.sdk/source/vst/vstsinglecomponenteffect.h"
 
+#include <atomic>
+#include <memory>
 #include <vector>
 
 namespace Steinberg::Vst
@@ -17,6 +20,7 @@ class ViewAdapter;
 
 class VST2Adapter : public SingleComponentEffect,
                     public IMidiMapping,
+                    public IProcessContextRequirements,
                     public IMainHost,
                     public IEditHost
 {
@@ -47,6 +51,9 @@ public:
     tresult PLUGIN_API setProcessing(TBool state) override;
     tresult PLUGIN_API process(ProcessData& data) override;
     uint32 PLUGIN_API getTailSamples() override;
+
+    // IProcessContextRequirements
+    uint32 PLUGIN_API getProcessContextRequirements() override;
 
     // IEditController
     tresult PLUGIN_API setComponentState(IBStream* state) override;
@@ -81,13 +88,14 @@ public:
     void endEdit(int32 index) override;
 
     AudioEffectX* getEffect() const { return effect; }
-    bool isBypassed() const { return bypassed; }
+    bool isBypassed() const { return bypassed.load(std::memory_order_relaxed); }
     ParamID getBypassParamId() const { return static_cast<ParamID>(bypassParamId); }
     const SideChainLink& getSideChainLink() const { return sideChainLink; }
 
     OBJ_METHODS(VST2Adapter, SingleComponentEffect)
     DEFINE_INTERFACES
     DEF_INTERFACE(IMidiMapping)
+    DEF_INTERFACE(IProcessContextRequirements)
     END_DEFINE_INTERFACES(SingleComponentEffect)
     REFCOUNT_METHODS(SingleComponentEffect)
 
@@ -104,12 +112,16 @@ private:
     void readHostName(FUnknown* context);
     void buildBuses();
     void buildParameters();
+    ParamValue defaultValueOf(int32 index) const;
     tresult setRestrictedBusArrangements(SpeakerArrangement* inputs, int32 numIns,
                                          SpeakerArrangement* outputs, int32 numOuts);
     void applyParameterChanges(IParameterChanges* changes);
     void forwardEvents(IEventList* events);
     void linkSideChain(ProcessData& data);
-    void flattenChannels(ProcessData& data);
+    void mapChannels(ProcessData& data, bool bypass);
+    void passInputThrough(ProcessData& data);
+    void reportEffectChanges(IParameterChanges* changes, bool hostSentSomething);
+    void reportEditSideEffects(int32 editedIndex);
     void sendMidiEvent(VstMidiEvent& event);
     tresult writeChunkState(IBStream* stream);
     tresult writeParameterListState(IBStream* stream);
@@ -128,7 +140,15 @@ private:
     VstTimeInfo timeInfo{};
     std::vector<ViewAdapter*> views;
     int32 bypassParamId = 0;
-    bool bypassed = false;
+    // Written by process (host automation) and by setState, read by process.
+    std::atomic<bool> bypassed = false;
+    // The effect processes a mono main input; a stereo main output then gets it on both sides.
+    bool monoInput = false;
+    // Each effect parameter's value as the host last heard it, from either thread; process
+    // reports whatever the effect holds beyond it.
+    std::unique_ptr<std::atomic<float>[]> valuesHostKnows;
+    void hostNowKnows(int32 index, float value);
+    int32 sweepPosition = 0; // audio thread only
     // One channel the effect writes into while bypassed or where a host gives no buffer.
     std::vector<float> scratch;
     float* scratchChannel = nullptr;

@@ -80,13 +80,25 @@ tresult PLUGIN_API VST2Adapter::setBusArrangements(SpeakerArrangement* inputs, i
         return kInvalidArgument;
     if (isRestrictedHost) return setRestrictedBusArrangements(inputs, numIns, outputs, numOuts);
 
-    if (numIns > 0 && !isMonoOrStereo(inputs[0])) return kResultFalse;
-    if (numOuts > 0 && !isMonoOrStereo(outputs[0])) return kResultFalse;
-    int32 inputChannels = 0;
-    int32 outputChannels = 0;
-    for (int32 i = 0; i < numIns; ++i) inputChannels += channelsOf(inputs[i]);
-    for (int32 i = 0; i < numOuts; ++i) outputChannels += channelsOf(outputs[i]);
-    tellEffect(effect, inputChannels, outputChannels);
+    // One arrangement per declared bus; the main pair may be mono to mono, mono to stereo or
+    // stereo to stereo (the effect cannot fold stereo to one channel).
+    if (numIns != static_cast<int32>(audioInputs.size()) ||
+        numOuts != static_cast<int32>(audioOutputs.size()))
+        return kResultFalse;
+    for (int32 i = 0; i < numIns; ++i)
+        if (!isMonoOrStereo(inputs[i])) return kResultFalse;
+    for (int32 i = 0; i < numOuts; ++i)
+        if (!isMonoOrStereo(outputs[i])) return kResultFalse;
+    const int32 mainIn = numIns > 0 && numInputBuses > 0 ? channelsOf(inputs[0]) : 2;
+    const int32 mainOut = numOuts > 0 ? channelsOf(outputs[0]) : 2;
+    if (mainIn > mainOut) return kResultFalse;
+    if (!tellEffect(effect, mainIn, 2 * numOuts)) return kResultFalse;
+
+    for (int32 i = 0; i < numIns; ++i)
+        if (auto* bus = FCast<AudioBus>(audioInputs.getBus(i))) bus->setArrangement(inputs[i]);
+    for (int32 i = 0; i < numOuts; ++i)
+        if (auto* bus = FCast<AudioBus>(audioOutputs.getBus(i))) bus->setArrangement(outputs[i]);
+    monoInput = mainIn == 1;
     return kResultOk;
 }
 
@@ -123,6 +135,7 @@ tresult VST2Adapter::setRestrictedBusArrangements(SpeakerArrangement* inputs, in
     for (int32 i = 0; i < numOuts; ++i) addAudioOutput(WideName("Velqa out").wide, outputs[i]);
     if (forcedSideChain) return kResultFalse;
     tellEffect(effect, inputChannels, outputChannels);
+    monoInput = inputChannels == 1;
     return kResultOk;
 }
 } // namespace Steinberg::Vst

@@ -1,15 +1,19 @@
 #include "VST3Adapter/VST2Adapter.h"
 
 #include "VST3Adapter/ProcessTranslation.h"
+#include "code/ParameterTable.h"
 #include "code/Plug.h"
 #include "pluginterfaces/base/ustring.h"
+
+#include <cstdio>
 
 namespace Steinberg::Vst
 {
 namespace
 {
 constexpr int32 kBypassIdOffset = 1000;
-constexpr ParamValue kEffectParameterDefault = 0.5;
+// What a host resets to when the effect cannot say better.
+constexpr ParamValue kUnknownDefault = 0.5;
 
 // Effect texts may fill their buffer without a terminator; the buffer is zeroed and larger.
 struct EffectText
@@ -19,23 +23,36 @@ struct EffectText
 };
 } // namespace
 
+ParamValue VST2Adapter::defaultValueOf(int32 index) const
+{
+    if (dynamic_cast<CPlug*>(effect) && index >= 0 && index < velqa::kStoredParameterCount)
+        return velqa::kParameterTable[static_cast<size_t>(index)].defaultValue;
+    return kUnknownDefault;
+}
+
 void VST2Adapter::buildParameters()
 {
     numEffectParams = effect->getAeffect()->numParams;
+    valuesHostKnows = std::make_unique<std::atomic<float>[]>(static_cast<size_t>(numEffectParams));
     for (int32 i = 0; i < numEffectParams; ++i)
     {
         EffectText name;
         EffectText label;
         effect->getParameterName(i, name.text);
         effect->getParameterLabel(i, label.text);
+        int32 flags = effect->canParameterBeAutomated(i) ? ParameterInfo::kCanAutomate : 0;
+        // Hosts require a title; a slot without one has no role a user could give it.
+        if (name.text[0] == 0)
+        {
+            std::snprintf(name.text, sizeof name.text, "Reserved %d", static_cast<int>(i));
+            flags = ParameterInfo::kIsHidden | ParameterInfo::kIsReadOnly;
+        }
         String128 title = {};
         String128 units = {};
         name.toWide(title);
         label.toWide(units);
-        const bool automatable = name.text[0] != 0 && effect->canParameterBeAutomated(i);
-        parameters.addParameter(title, units, 0, kEffectParameterDefault,
-                                automatable ? ParameterInfo::kCanAutomate : 0,
-                                static_cast<ParamID>(i), kRootUnitId, u"");
+        parameters.addParameter(title, units, 0, defaultValueOf(i), flags, static_cast<ParamID>(i),
+                                kRootUnitId, u"");
     }
 
     bypassParamId = numEffectParams + kBypassIdOffset;

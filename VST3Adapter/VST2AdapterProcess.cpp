@@ -13,22 +13,48 @@ namespace
 {
 // Larger blocks than this are a host error, not a set-up to allocate for.
 constexpr int32 kMaxBlockSize = 1 << 22;
+// Rates outside this range would size delays and analysers absurdly (or overflow them).
+constexpr double kMinSampleRate = 8000.0;
+constexpr double kMaxSampleRate = 768000.0;
 
-// Where a host supplies no channel buffer the effect still needs somewhere to read or write.
-void fillPointers(float** pointers, int32 capacity, const AudioBusBuffers* buses, int32 numBuses,
-                  int32 minimumChannels, float* fallback, bool useFallbackOnly)
+float* bufferOf(const AudioBusBuffers& bus, int32 channel)
 {
-    int32 filled = 0;
+    return bus.channelBuffers32 && channel < bus.numChannels ? bus.channelBuffers32[channel]
+                                                             : nullptr;
+}
+
+// Runs over every sample of a silent channel, so it looks at sixteen at a time (the OR of their
+// bits without the sign, which also takes -0 as silence).
+bool isSilent(const float* samples, int32 count)
+{
+    constexpr int32 kStride = 16;
+    constexpr uint32 kMagnitudeBits = 0x7FFFFFFF;
+    int32 i = 0;
+    for (; i + kStride <= count; i += kStride)
+    {
+        uint32 bits[kStride];
+        std::memcpy(bits, samples + i, sizeof bits);
+        uint32 any = 0;
+        for (uint32 b : bits) any |= b;
+        if (any & kMagnitudeBits) return false;
+    }
+    for (; i < count; ++i)
+        if (samples[i] != 0.0f) return false;
+    return true;
+}
+
+void markSilentChannels(AudioBusBuffers* buses, int32 numBuses, int32 numSamples)
+{
     for (int32 b = 0; b < numBuses && buses; ++b)
     {
-        const AudioBusBuffers& bus = buses[b];
-        for (int32 c = 0; c < bus.numChannels && filled < capacity; ++c)
+        AudioBusBuffers& bus = buses[b];
+        bus.silenceFlags = 0;
+        for (int32 c = 0; c < bus.numChannels && c < 64; ++c)
         {
-            float* channel = bus.channelBuffers32 ? bus.channelBuffers32[c] : nullptr;
-            pointers[filled++] = useFallbackOnly || !channel ? fallback : channel;
+            const float* channel = bufferOf(bus, c);
+            if (channel && isSilent(channel, numSamples)) bus.silenceFlags |= uint64(1) << c;
         }
     }
-    for (; filled < minimumChannels && filled < capacity; ++filled) pointers[filled] = fallback;
 }
 
 float* channelOf(const AudioBusBuffers& bus, int32 index)
@@ -46,9 +72,12 @@ tresult PLUGIN_API VST2Adapter::canProcessSampleSize(int32 symbolicSampleSize)
 tresult PLUGIN_API VST2Adapter::setupProcessing(ProcessSetup& setup)
 {
     if (!effect) return kResultFalse;
-    if (setup.maxSamplesPerBlock <= 0 || setup.maxSamplesPerBlock > kMaxBlockSize ||
-        !(setup.sampleRate > 0) || !std::isfinite(setup.sampleRate))
+    if (setup.maxSamplesPerBlock <= 0 || setup.maxSamplesPerBlock > kMaxBlockSize)
         return kInvalidArgument;
+    // A refused set-up leaves the effect exactly as it was configured before.
+    if (canProcessSampleSize(setup.symbolicSampleSize) != kResultOk) return kResultFalse;
+    if (!(setup.sampleRate >= kMinSampleRate && setup.sampleRate <= kMaxSampleRate))
+        return kResultFalse;
 
     effect->setSampleRate(static_cast<float>(setup.sampleRate));
     effect->setBlockSize(setup.maxSamplesPerBlock);
@@ -58,8 +87,6 @@ tresult PLUGIN_API VST2Adapter::setupProcessing(ProcessSetup& setup)
     silence.assign(frames, 0.0f);
     openEffectOnce();
     effect->resume();
-
-    if (canProcessSampleSize(setup.symbolicSampleSize) != kResultOk) return kResultFalse;
     processSetup = setup;
     return kResultOk;
 }
@@ -94,6 +121,7 @@ void VST2Adapter::applyParameterChanges(IParameterChanges* changes)
         }
         else if (id < static_cast<ParamID>(numEffectParams))
         {
+            hostNowKnows(static_cast<int32>(id), static_cast<float>(value));
             effect->setParameter(static_cast<VstInt32>(id), static_cast<float>(value));
         }
         else
@@ -139,13 +167,74 @@ void VST2Adapter::linkSideChain(ProcessData& data)
     if (!sideChainLink.channels[1]) sideChainLink.channels[1] = first;
 }
 
-void VST2Adapter::flattenChannels(ProcessData& data)
+// Each bus feeds only its own pins: the main input pins 0 and 1, output bus b pins 2b and
+// 2b + 1. The side chain reaches the effect through the link alone.
+void VST2Adapter::mapChannels(ProcessData& data, bool bypass)
 {
     const AEffect* record = effect->getAeffect();
-    fillPointers(inputPointers, kMaxChannels, data.inputs, data.numInputs, record->numInputs,
-                 silence.data(), false);
-    fillPointers(outputPointers, kMaxChannels, data.outputs, data.numOutputs, record->numOutputs,
-                 scratchChannel, bypassed);
+    const int32 inputPins = std::min(record->numInputs, kMaxChannels);
+    const int32 outputPins = std::min(record->numOutputs, kMaxChannels);
+    const bool haveMainInput = data.numInputs > 0 && data.inputs;
+    for (int32 pin = 0; pin < inputPins; ++pin)
+    {
+        float* channel = haveMainInput && pin < 2 ? bufferOf(data.inputs[0], pin) : nullptr;
+        inputPointers[pin] = channel ? channel : silence.data();
+    }
+    for (int32 pin = 0; pin < outputPins; ++pin) outputPointers[pin] = scratchChannel;
+    if (bypass || !data.outputs) return;
+    // A host that asked for one wide bus (a scanner) gets it filled pin by pin.
+    const int32 pinsPerBus = data.numOutputs == 1 ? outputPins : 2;
+    for (int32 b = 0; b < data.numOutputs; ++b)
+        for (int32 c = 0; c < pinsPerBus && b * 2 + c < outputPins; ++c)
+            if (float* channel = bufferOf(data.outputs[b], c)) outputPointers[b * 2 + c] = channel;
+}
+
+// While bypassed the effect ran into the scratch channel; the host hears its own input on the
+// main output and silence on every other.
+void VST2Adapter::passInputThrough(ProcessData& data)
+{
+    const size_t bytes = static_cast<size_t>(data.numSamples) * sizeof(float);
+    for (int32 b = 0; b < data.numOutputs && data.outputs; ++b)
+    {
+        const AudioBusBuffers& out = data.outputs[b];
+        for (int32 c = 0; c < out.numChannels && out.channelBuffers32; ++c)
+        {
+            float* target = out.channelBuffers32[c];
+            const float* source = b == 0 && data.numInputs > 0 && data.inputs
+                                      ? channelOf(data.inputs[0], c)
+                                      : nullptr;
+            if (!target || target == source) continue;
+            if (source)
+                std::memmove(target, source, bytes);
+            else
+                std::memset(target, 0, bytes);
+        }
+    }
+}
+
+// Rules inside the effect (solos, links, automatic activation) may move other parameters when
+// the host sets one; the host hears of every such move as an output parameter change. Blocks
+// without host input compare only a few parameters each, which still finds moves made off the
+// audio thread within a few blocks.
+void VST2Adapter::reportEffectChanges(IParameterChanges* changes, bool hostSentSomething)
+{
+    constexpr int32 kComparedPerQuietBlock = 16;
+    if (!changes || !valuesHostKnows || numEffectParams <= 0) return;
+    const int32 count =
+        hostSentSomething ? numEffectParams : std::min(kComparedPerQuietBlock, numEffectParams);
+    for (int32 k = 0; k < count; ++k)
+    {
+        const int32 i = hostSentSomething ? k : (sweepPosition + k) % numEffectParams;
+        const float value = effect->getParameter(i);
+        std::atomic<float>& known = valuesHostKnows[static_cast<size_t>(i)];
+        if (value == known.load(std::memory_order_relaxed)) continue;
+        int32 queueIndex = 0;
+        int32 pointIndex = 0;
+        IParamValueQueue* queue = changes->addParameterData(static_cast<ParamID>(i), queueIndex);
+        if (queue && queue->addPoint(0, value, pointIndex) == kResultOk)
+            known.store(value, std::memory_order_relaxed);
+    }
+    if (!hostSentSomething) sweepPosition = (sweepPosition + count) % numEffectParams;
 }
 
 tresult PLUGIN_API VST2Adapter::process(ProcessData& data)
@@ -159,6 +248,10 @@ tresult PLUGIN_API VST2Adapter::process(ProcessData& data)
     }
     applyParameterChanges(data.inputParameterChanges);
     forwardEvents(data.inputEvents);
+    const bool hostSentSomething =
+        (data.inputParameterChanges && data.inputParameterChanges->getParameterCount() > 0) ||
+        (data.inputEvents && data.inputEvents->getEventCount() > 0);
+    reportEffectChanges(data.outputParameterChanges, hostSentSomething);
 
     if (data.numSamples <= 0) return kResultOk; // a parameter-only call
     if (data.symbolicSampleSize != kSample32) return kResultFalse;
@@ -166,34 +259,25 @@ tresult PLUGIN_API VST2Adapter::process(ProcessData& data)
     if (scratch.empty()) return kNotInitialized;
     if (static_cast<size_t>(data.numSamples) > scratch.size()) return kInvalidArgument;
 
+    const bool bypass = bypassed.load(std::memory_order_relaxed);
     linkSideChain(data);
-    for (int32 b = 0; b < data.numOutputs && data.outputs; ++b) data.outputs[b].silenceFlags = 0;
-    flattenChannels(data);
-    if (bypassed) std::fill(scratch.begin(), scratch.end(), 0.0f);
+    mapChannels(data, bypass);
+    if (bypass) std::fill(scratch.begin(), scratch.end(), 0.0f);
 
     effect->processReplacing(inputPointers, outputPointers, data.numSamples);
 
-    // While bypassed the effect ran into the scratch channel; the host hears its own input.
-    if (bypassed && data.numOutputs > 0 && data.outputs)
+    if (bypass)
     {
-        const size_t bytes = static_cast<size_t>(data.numSamples) * sizeof(float);
-        for (int32 b = 0; b < data.numOutputs; ++b)
-        {
-            const AudioBusBuffers& out = data.outputs[b];
-            for (int32 c = 0; c < out.numChannels && out.channelBuffers32; ++c)
-            {
-                float* target = out.channelBuffers32[c];
-                const float* source = b == 0 && data.numInputs > 0 && data.inputs
-                                          ? channelOf(data.inputs[0], c)
-                                          : nullptr;
-                if (!target || target == source) continue;
-                if (source)
-                    std::memmove(target, source, bytes);
-                else
-                    std::memset(target, 0, bytes);
-            }
-        }
+        passInputThrough(data);
     }
+    else if (monoInput && data.numOutputs > 0 && data.outputs)
+    {
+        float* left = bufferOf(data.outputs[0], 0);
+        float* right = bufferOf(data.outputs[0], 1);
+        if (left && right && left != right)
+            std::memcpy(right, left, static_cast<size_t>(data.numSamples) * sizeof(float));
+    }
+    markSilentChannels(data.outputs, data.numOutputs, data.numSamples);
     return kResultOk;
 }
 } // namespace Steinberg::Vst

@@ -98,7 +98,8 @@ void putRelease(char* text, float v)
 
 void putRatio(char* text, float v)
 {
-    const double ratio = v * 99.0 + 1.0;
+    // The ratio the detector applies, so the text never promises more compression than it gets.
+    const double ratio = 1.0 + 99.0 * double(v) * double(v);
     put(text, ratio >= 10.0 ? "%1.0f:1" : "%1.1f:1", ratio);
 }
 

@@ -56,41 +56,36 @@ VstInt32 CPlug::setChunk(void* data, VstInt32 byteSize, bool)
     ChunkHeader header;
     if (!chunk.readHeader(header) || !header.isCurrent()) return 0;
     const uint32_t n = header.valuesPerBlock;
-    const uint32_t used = std::min<uint32_t>(n, kNumParams);
-    // Values past the ones this effect knows are skipped; only the block's end has to be there.
-    const auto blockIsWhole = [&](int32_t block)
+    // Everything is checked before anything changes: a refused chunk leaves the effect as it was.
+    if (!chunk.blocksFit(n)) return 0;
+    PresetTexts texts = presetTexts;
+    if (header.revision >= kChunkRevisionWithTexts)
     {
-        float last;
-        return n <= static_cast<uint32_t>(kNumParams) || chunk.value(n, block, n - 1, last);
+        if (!chunk.readTexts(n, texts)) return 0;
+    }
+    else
+    {
+        chunk.readTexts(n, texts); // older chunks may carry none
+    }
+
+    const uint32_t used = std::min<uint32_t>(n, kNumParams);
+    const auto readBlock = [&](int32_t block, float* values)
+    {
+        for (uint32_t i = 0; i < static_cast<uint32_t>(kNumParams); ++i)
+            if (i >= used || !chunk.value(n, block, i, values[i])) values[i] = defaultOf(i);
     };
+    ParameterBlock live;
+    readBlock(0, live.data());
 
     if (!beginRestore()) return 0;
     compareStore.pushLoading();
-    bool whole = true;
-    for (uint32_t i = 0; i < used && whole; ++i)
-    {
-        float value;
-        whole = chunk.value(n, 0, i, value);
-        if (whole) setParameter(static_cast<VstInt32>(i), normalised(value));
-    }
-    whole = whole && blockIsWhole(0);
-    if (whole)
-        for (uint32_t i = used; i < static_cast<uint32_t>(kNumParams); ++i)
-            setParameter(static_cast<VstInt32>(i), defaultOf(i));
+    for (VstInt32 i = 0; i < kNumParams; ++i)
+        setParameter(i, normalised(live[static_cast<size_t>(i)]));
     endRestore();
     compareStore.pop();
-    if (!whole) return 0;
 
-    for (int32_t k = 0; k < kSnapshotCount; ++k)
-    {
-        float* values = snapshots[static_cast<size_t>(k)].values;
-        for (uint32_t i = 0; i < used; ++i)
-            if (!chunk.value(n, 1 + k, i, values[i])) return 0;
-        if (!blockIsWhole(1 + k)) return 0;
-        for (uint32_t i = used; i < static_cast<uint32_t>(kNumParams); ++i)
-            values[i] = defaultOf(i);
-    }
-    chunk.readTexts(n, presetTexts);
+    for (int32_t k = 0; k < kSnapshotCount; ++k) readBlock(1 + k, snapshots[size_t(k)].values);
+    presetTexts = texts;
 
     setParameter(kStateApplied, 0.0f);
     setParameter(kRefreshRequest, 0.0f);

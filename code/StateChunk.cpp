@@ -108,10 +108,10 @@ bool ChunkReader::value(uint32_t n, int32_t block, uint32_t i, float& out) const
 bool ChunkReader::readTexts(uint32_t n, PresetTexts& texts) const
 {
     const uint64_t start = textsOffset(n);
-    if (start >= size) return false;
+    if (start >= size || bytes[size - 1] != 0) return false;
     const uint8_t* first = bytes + start;
     const uint8_t* end = bytes + size;
-    if (std::count(first, end, uint8_t(0)) < kPresetTextCount) return false;
+    if (std::count(first, end, uint8_t(0)) != kPresetTextCount) return false;
     const uint8_t* p = first;
     for (int k = 0; k < kPresetTextCount; ++k)
     {

@@ -73,7 +73,7 @@ public:
     // Offset just past the four blocks; may lie beyond the data for a truncated chunk.
     static uint64_t textsOffset(uint32_t n);
     bool blocksFit(uint32_t n) const { return textsOffset(n) <= size; }
-    // Reads the four texts after the blocks when at least four NULs follow them.
+    // Reads the four texts when exactly four NUL-terminated texts fill the rest of the data.
     bool readTexts(uint32_t n, PresetTexts& texts) const;
 
 private:

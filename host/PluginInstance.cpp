@@ -162,7 +162,19 @@ tresult PluginInstance::process(int32 numSamples, Vst::ProcessContext* context)
     data.inputEvents = &inputEvents_;
     data.outputEvents = &outputEvents_;
     data.processContext = context;
-    return processor_->process(data);
+    outputChanges_.clear();
+    const tresult result = processor_->process(data);
+    // As a host does: what the processor reports back becomes the controller's value.
+    for (int32 i = 0; controller_ && i < outputChanges_.getParameterCount(); ++i)
+    {
+        Vst::IParamValueQueue* queue = outputChanges_.getParameterData(i);
+        int32 offset = 0;
+        Vst::ParamValue value = 0.0;
+        const int32 points = queue ? queue->getPointCount() : 0;
+        if (points > 0 && queue->getPoint(points - 1, offset, value) == kResultOk)
+            controller_->setParamNormalized(queue->getParameterId(), value);
+    }
+    return result;
 }
 
 tresult PluginInstance::getState(MemoryStream& stream)

@@ -57,7 +57,8 @@ public:
     Steinberg::tresult setProcessing(bool processing);
 
     // Processes inputs() into outputs() with inputChanges() and inputEvents(); the caller
-    // clears the changes and events between blocks. Allocates nothing.
+    // clears the changes and events between blocks. The block's outputChanges() are handed to
+    // the controller, as a host does. Allocates nothing.
     Steinberg::tresult process(Steinberg::int32 numSamples,
                                Steinberg::Vst::ProcessContext* context = nullptr);
 

@@ -96,13 +96,12 @@ void printParameters(Vst::IEditController* controller)
 {
     const int32 count = controller ? controller->getParameterCount() : 0;
     std::printf("Parameters %d\n  %-6s %-28s %-8s %-8s %-16s %s\n", static_cast<int>(count), "id",
-                "title", "units", "default", "display", "flags");
+                "title", "units", "default", "default text", "flags");
     for (int32 i = 0; i < count; ++i)
     {
         Vst::ParameterInfo info{};
         if (controller->getParameterInfo(i, info) != kResultOk) continue;
-        const std::string shown =
-            displayText(controller, info.id, controller->getParamNormalized(info.id));
+        const std::string shown = displayText(controller, info.id, info.defaultNormalizedValue);
         std::printf("  %-6u %-28s %-8s %-8.6f %-16s %s\n", static_cast<unsigned>(info.id),
                     host::toUtf8(info.title, 128).c_str(), host::toUtf8(info.units, 128).c_str(),
                     info.defaultNormalizedValue, ("\"" + shown + "\"").c_str(),

@@ -2,6 +2,7 @@
 
 #include "host/MemoryStream.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -11,7 +12,8 @@ namespace velqa::tool
 
 namespace
 {
-constexpr size_t programIndexSize = 4;
+// The chunk follows the program index, and in newer states also the host bypass record.
+constexpr size_t chunkOffsets[] = {4 + 8, 4};
 constexpr size_t headerSize = 16;
 constexpr std::uint32_t chunkMagic = 0x4BB4AA55;
 constexpr std::uint32_t chunkVersion = 3;
@@ -24,11 +26,19 @@ std::uint32_t bigEndianAt(const std::vector<std::uint8_t>& bytes, size_t offset)
            (std::uint32_t(bytes[offset + 2]) << 8) | std::uint32_t(bytes[offset + 3]);
 }
 
-void storeValue(std::vector<std::uint8_t>& bytes, std::uint32_t index, float value)
+void storeValue(std::vector<std::uint8_t>& bytes, size_t chunk, std::uint32_t index, float value)
 {
     static_assert(std::endian::native == std::endian::little,
                   "the chunk stores values as in memory");
-    std::memcpy(bytes.data() + programIndexSize + headerSize + 4 * index, &value, sizeof value);
+    std::memcpy(bytes.data() + chunk + headerSize + 4 * index, &value, sizeof value);
+}
+
+bool holdsChunkAt(const std::vector<std::uint8_t>& bytes, size_t chunk)
+{
+    return bytes.size() >= chunk + headerSize + 4 * (enabledIndex + 1) &&
+           bigEndianAt(bytes, chunk) == chunkMagic &&
+           bigEndianAt(bytes, chunk + 12) == chunkVersion &&
+           bigEndianAt(bytes, chunk + 8) > enabledIndex;
 }
 } // namespace
 
@@ -48,18 +58,16 @@ bool requestOversampling(host::PluginInstance& plugin, int factor, std::string& 
         return false;
     }
     auto bytes = saved.bytes();
-    const size_t chunk = programIndexSize;
-    if (bytes.size() < chunk + headerSize || bigEndianAt(bytes, chunk) != chunkMagic ||
-        bigEndianAt(bytes, chunk + 12) != chunkVersion ||
-        bigEndianAt(bytes, chunk + 8) <= enabledIndex ||
-        bytes.size() < chunk + headerSize + 4 * (enabledIndex + 1))
+    const auto found = std::find_if(std::begin(chunkOffsets), std::end(chunkOffsets),
+                                    [&](size_t at) { return holdsChunkAt(bytes, at); });
+    if (found == std::end(chunkOffsets))
     {
         error = "this build of the plug-in keeps no oversampling setting in its state";
         return false;
     }
     // The factor travels as k/128 with factor 2^(1 + k).
-    storeValue(bytes, factorIndex, static_cast<float>(exponent) / 128.0f);
-    storeValue(bytes, enabledIndex, 1.0f);
+    storeValue(bytes, *found, factorIndex, static_cast<float>(exponent) / 128.0f);
+    storeValue(bytes, *found, enabledIndex, 1.0f);
     host::MemoryStream changed(std::move(bytes));
     if (plugin.setState(changed) != Steinberg::kResultOk)
     {

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velqa::tool
 {
@@ -29,23 +31,61 @@ bool looksLikeFile(const std::string& text)
            (l.size() >= 4 && l.compare(l.size() - 4, 4, ".vqx") == 0);
 }
 
-PresetChunk readPresetFile(const std::filesystem::path& path)
+// A preset is a few kilobytes; anything far larger is not one and must not be read whole.
+constexpr off_t maxPresetFileBytes = 1 << 20;
+
+PresetChunk failure(const std::filesystem::path& path, const std::string& what)
 {
     PresetChunk result;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    result.error = path.string() + ": " + what;
+    return result;
+}
+
+std::string openFailure(int error)
+{
+    if (error == ENOENT || error == ENOTDIR) return "no such preset file";
+    if (error == EACCES || error == EPERM) return "permission denied; the preset cannot be read";
+    return std::string("cannot open the preset: ") + std::strerror(error);
+}
+
+// Non-blocking open: a FIFO named as a preset must not wait for a writer.
+PresetChunk readPresetFile(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return failure(path, openFailure(errno));
+    struct Closer
     {
-        result.error = path.string() + ": no such preset file";
-        return result;
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0) return failure(path, std::strerror(errno));
+    if (S_ISDIR(info.st_mode)) return failure(path, "is a folder, not a preset file");
+    if (!S_ISREG(info.st_mode))
+        return failure(path, "is not a regular file (a device, FIFO or socket), not a preset file");
+    if (info.st_size > maxPresetFileBytes)
+        return failure(path, "is " + std::to_string(info.st_size) +
+                                 " bytes, far too large for a Velqa preset file");
+
+    std::vector<std::uint8_t> bytes(static_cast<size_t>(info.st_size));
+    size_t filled = 0;
+    while (filled < bytes.size())
+    {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return failure(path, std::string("cannot read: ") + std::strerror(errno));
+        if (got == 0) break;
+        filled += static_cast<size_t>(got);
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    bytes.resize(filled);
     if (bytes.size() < fileMagicSize + 16 ||
         std::memcmp(bytes.data(), fileMagic, fileMagicSize) != 0 ||
         std::memcmp(bytes.data() + fileMagicSize, chunkMagic, sizeof chunkMagic) != 0)
-    {
-        result.error = path.string() + ": not a Velqa preset file";
-        return result;
-    }
+        return failure(path, "not a Velqa preset file");
+    PresetChunk result;
     result.chunk.assign(bytes.begin() + fileMagicSize, bytes.end());
     result.ok = true;
     return result;

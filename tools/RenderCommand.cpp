@@ -34,7 +34,7 @@ constexpr double progressMinimumSeconds = 5.0;
 // brightened Above section and a fuller Below section.
 const std::vector<ParameterSetting> builtInDemoSettings = {
     {0, 0.3},   // Dyna about -32 dB
-    {3, 0.03},  // Ratio about 4:1
+    {3, 0.03},  // Ratio about 1.1:1
     {14, 0.6},  // SatAbove
     {17, 1.0},  // SatOnAbove
     {112, 0.5}, // TypeAbove TUBE

@@ -71,23 +71,6 @@ TEST_F(AdapterTest, ProcessBeforeSetupOnlyTakesParameters)
     EXPECT_EQ(buffers.out[0][0], 7.0f);
 }
 
-TEST_F(AdapterTest, ProcessAppliesTheLastPointAndPassesAudio)
-{
-    create();
-    ASSERT_EQ(setup(), kResultOk);
-    Buffers buffers;
-    fake::ParameterChanges changes;
-    changes.queues.emplace_back(
-        3, std::vector<std::pair<int32, ParamValue>>{{0, 0.1}, {10, 0.2}, {20, 0.7}});
-    buffers.data.inputParameterChanges = &changes;
-
-    ASSERT_EQ(adapter->process(buffers.data), kResultOk);
-    EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(3), 0.7f);
-    for (int c = 0; c < 10; ++c) EXPECT_TRUE(buffers.written(c)) << c;
-    EXPECT_EQ(buffers.outputs[0].silenceFlags, 0u);
-    EXPECT_FALSE(adapter->getSideChainLink().active); // the side chain is not active by default
-}
-
 TEST_F(AdapterTest, BypassNeedsMoreThanTheSmallestStep)
 {
     create();
@@ -142,4 +125,22 @@ TEST_F(AdapterTest, MissingHostBuffersNeverReachTheEffectAsNull)
     EXPECT_EQ(adapter->process(buffers.data), kInvalidArgument);
     buffers.data.numSamples = 0; // parameters only
     EXPECT_EQ(adapter->process(buffers.data), kResultOk);
+}
+
+// A preset loaded in the editor moves parameters without any host call; the host hears of the
+// moves from process within a few blocks.
+TEST_F(AdapterTest, MovesMadeOffTheAudioThreadReachTheHost)
+{
+    create();
+    ASSERT_EQ(setup(), kResultOk);
+    Buffers buffers;
+    fake::ParameterChanges reported;
+    reported.queues.reserve(8);
+    buffers.data.outputParameterChanges = &reported;
+    adapter->getEffect()->setParameter(7, 0.25f); // Mix
+    for (int block = 0; block < 8 && reported.queues.empty(); ++block)
+        ASSERT_EQ(adapter->process(buffers.data), kResultOk);
+    ASSERT_EQ(reported.queues.size(), 1u);
+    EXPECT_EQ(reported.queues[0].id, 7u);
+    EXPECT_EQ(reported.queues[0].points, (std::vector<std::pair<int32, ParamValue>>{{0, 0.25}}));
 }

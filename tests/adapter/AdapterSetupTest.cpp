@@ -44,49 +44,6 @@ TEST_F(AdapterTest, ScannerHostSeesOnePlainPair)
     EXPECT_EQ(busName(kOutput, 0), "Velqa out");
 }
 
-TEST_F(AdapterTest, MainBusesMustBeMonoOrStereo)
-{
-    create();
-    SpeakerArrangement surround[] = {SpeakerArr::k51};
-    SpeakerArrangement stereo[] = {SpeakerArr::kStereo, SpeakerArr::kStereo};
-    EXPECT_EQ(adapter->setBusArrangements(surround, 1, stereo, 1), kResultFalse);
-    EXPECT_EQ(adapter->setBusArrangements(stereo, 1, surround, 1), kResultFalse);
-    EXPECT_EQ(adapter->setBusArrangements(stereo, 2, stereo, 1), kResultOk);
-    EXPECT_EQ(adapter->setBusArrangements(nullptr, 1, stereo, 1), kInvalidArgument);
-    EXPECT_EQ(adapter->getBusCount(kAudio, kOutput), 5); // the declared buses stay
-}
-
-TEST_F(AdapterTest, ParameterListFollowsTheEffect)
-{
-    create();
-    ASSERT_EQ(adapter->getParameterCount(), 114 + 1 + 1041);
-
-    ParameterInfo info{};
-    ASSERT_EQ(adapter->getParameterInfo(0, info), kResultOk);
-    EXPECT_EQ(info.id, 0u);
-    EXPECT_EQ(info.flags, ParameterInfo::kCanAutomate);
-    EXPECT_EQ(info.defaultNormalizedValue, 0.5);
-    EXPECT_EQ(info.stepCount, 0);
-    ASSERT_EQ(adapter->getParameterInfo(108, info), kResultOk);
-    EXPECT_EQ(info.flags, 0); // the effect refuses automation of this one
-
-    ASSERT_EQ(adapter->getParameterInfo(114, info), kResultOk);
-    EXPECT_EQ(info.id, 1114u);
-    EXPECT_EQ(info.flags, ParameterInfo::kIsBypass);
-    EXPECT_EQ(adapter->getBypassParamId(), 1114u);
-
-    ASSERT_EQ(adapter->getParameterInfo(115, info), kResultOk);
-    EXPECT_EQ(info.id, 11150u);
-    ASSERT_EQ(adapter->getParameterInfo(1155, info), kResultOk);
-    EXPECT_EQ(info.id, 12190u);
-    EXPECT_EQ(info.flags, 0);
-
-    ParamID id = 0;
-    ASSERT_EQ(adapter->getMidiControllerAssignment(0, 2, 129, id), kResultOk);
-    EXPECT_EQ(id, 11150u + 2 * 130 + 129);
-    EXPECT_EQ(adapter->getMidiControllerAssignment(0, 8, 1, id), kResultFalse);
-}
-
 TEST_F(AdapterTest, EffectEditsReachTheHost)
 {
     create();
@@ -105,6 +62,13 @@ TEST_F(AdapterTest, EffectEditsReachTheHost)
     effect->hostVendorSpecific(kVendorLatencyChanged, 480, nullptr, 0);
     EXPECT_EQ(handler.restarts, std::vector<int32>{kLatencyChanged});
     EXPECT_TRUE(handler.edits.size() == 1u); // signals are not parameters
+
+    // Moves the effect's rules make on their own reach the host as edits of their own.
+    effect->setParameterAutomated(19, 1.0f); // SoloBelow
+    handler.edits.clear();
+    effect->setParameterAutomated(20, 1.0f); // SoloAbove, which clears SoloBelow
+    EXPECT_EQ(handler.edits, (std::vector<std::pair<ParamID, ParamValue>>{{20, 1.0}, {19, 0.0}}));
+    EXPECT_EQ(adapter->getParamNormalized(19), 0.0);
 }
 
 TEST_F(AdapterTest, EffectSeesDefaultTransportUntilTheHostSendsOne)
@@ -119,27 +83,4 @@ TEST_F(AdapterTest, EffectSeesDefaultTransportUntilTheHostSendsOne)
     EXPECT_EQ(info->timeSigNumerator, 4);
     EXPECT_EQ(info->timeSigDenominator, 4);
     EXPECT_EQ(info->flags, 1026);
-}
-
-TEST_F(AdapterTest, DisplayTextLeavesTheValueAlone)
-{
-    create();
-    AudioEffectX* effect = adapter->getEffect();
-    const float before = effect->getParameter(3);
-    String128 text = {};
-    ASSERT_EQ(adapter->getParamStringByValue(3, 0.9, text), kResultOk);
-    EXPECT_NE(text[0], 0);
-    EXPECT_EQ(effect->getParameter(3), before);
-}
-
-TEST_F(AdapterTest, ProcessingRefusesDoublesAndBadSetups)
-{
-    create();
-    EXPECT_EQ(adapter->canProcessSampleSize(kSample64), kResultFalse);
-    ProcessSetup doubles{kRealtime, kSample64, 64, 48000.0};
-    EXPECT_EQ(adapter->setupProcessing(doubles), kResultFalse);
-    ProcessSetup empty{kRealtime, kSample32, 0, 48000.0};
-    EXPECT_NE(adapter->setupProcessing(empty), kResultOk);
-    EXPECT_EQ(setup(), kResultOk);
-    EXPECT_EQ(adapter->getLatencySamples(), 0u);
 }

@@ -102,7 +102,12 @@ public:
         value = points[static_cast<size_t>(index)].second;
         return kResultOk;
     }
-    tresult PLUGIN_API addPoint(int32, ParamValue, int32&) override { return kResultFalse; }
+    tresult PLUGIN_API addPoint(int32 offset, ParamValue value, int32& index) override
+    {
+        index = getPointCount();
+        points.emplace_back(offset, value);
+        return kResultOk;
+    }
     FAKE_UNKNOWN(IParamValueQueue)
     ParamID id;
     std::vector<std::pair<int32, ParamValue>> points;
@@ -117,9 +122,12 @@ public:
         return index >= 0 && index < getParameterCount() ? &queues[static_cast<size_t>(index)]
                                                          : nullptr;
     }
-    IParamValueQueue* PLUGIN_API addParameterData(const ParamID&, int32&) override
+    // Tests reserve room first, so the queues handed out stay where they are.
+    IParamValueQueue* PLUGIN_API addParameterData(const ParamID& id, int32& index) override
     {
-        return nullptr;
+        if (queues.size() == queues.capacity()) return nullptr;
+        index = getParameterCount();
+        return &queues.emplace_back(id, std::vector<std::pair<int32, ParamValue>>{});
     }
     FAKE_UNKNOWN(IParameterChanges)
     std::vector<ValueQueue> queues;

@@ -1,6 +1,8 @@
 #include "ToolRunner.h"
 
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -74,4 +76,34 @@ TEST_F(ToolTest, ErrorsAreClearAndCarryTheirExitCode)
     const auto help = runVelqa({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.output.find("5 unknown parameter or preset"), std::string::npos);
+}
+
+// Whatever is named as a preset file, the render stops at once with a message saying what the
+// file is; nothing is read whole that cannot be a preset.
+TEST_F(ToolTest, PresetPathsThatAreNoPresetFiles)
+{
+    writeAudio("in.wav", burstSignal(2, 48000.0, 0.1));
+    std::filesystem::create_directory(file("folder.vqx"));
+    ASSERT_EQ(::mkfifo(file("fifo.vqx").c_str(), 0600), 0);
+    std::ofstream(file("huge.vqx")).close();
+    std::filesystem::resize_file(file("huge.vqx"), 3ull << 30); // sparse: no disk space used
+    std::ofstream(file("locked.vqx")) << "VQPRESET_";
+    std::filesystem::permissions(file("locked.vqx"), std::filesystem::perms::none);
+    const bool canLock = ::geteuid() != 0; // root reads whatever the permissions say
+
+    const std::vector<std::pair<std::string, const char*>> cases = {
+        {file("folder.vqx"), "is a folder"},
+        {"/dev/zero", "not a regular file"},
+        {file("fifo.vqx"), "not a regular file"},
+        {file("huge.vqx"), "far too large"},
+        {file("locked.vqx"), canLock ? "permission denied" : "not a Velqa preset"},
+    };
+    for (const auto& [preset, message] : cases)
+    {
+        const auto run =
+            runVelqa({"render", file("in.wav"), "-o", file("out.wav"), "--preset", preset});
+        EXPECT_EQ(run.exitCode, 3) << preset << "\n" << run.output;
+        EXPECT_NE(run.output.find(message), std::string::npos) << preset << "\n" << run.output;
+    }
+    EXPECT_FALSE(std::filesystem::exists(file("out.wav")));
 }

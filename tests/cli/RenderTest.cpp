@@ -49,9 +49,12 @@ std::vector<std::uint8_t> defaultChunk()
     velqa::host::MemoryStream state;
     created.instance->getState(state);
     const auto& bytes = state.bytes();
+    // The chunk follows the program index and the host bypass.
     const std::uint8_t magic[] = {0x4B, 0xB4, 0xAA, 0x55};
-    if (bytes.size() < 4 + 16 + 4 * 161 || std::memcmp(bytes.data() + 4, magic, 4) != 0) return {};
-    return {bytes.begin() + 4, bytes.end()};
+    const size_t at = 4 + 8;
+    if (bytes.size() < at + 16 + 4 * 161 || std::memcmp(bytes.data() + at, magic, 4) != 0)
+        return {};
+    return {bytes.begin() + at, bytes.end()};
 }
 
 void writePreset(const std::string& path, std::vector<std::uint8_t> chunk, int index, float value)

@@ -70,8 +70,8 @@ TEST_F(CoreThroughHost, HostSeesTheEffectsNamesTextsAndAutomatableFlags)
     EXPECT_EQ(titleOf(103, flags), "SidechainBalance");
     EXPECT_EQ(titleOf(108, flags), "SelectedEq");
     EXPECT_FALSE(flags & Vst::ParameterInfo::kCanAutomate);
-    EXPECT_EQ(titleOf(113, flags), "");
-    EXPECT_FALSE(flags & Vst::ParameterInfo::kCanAutomate);
+    EXPECT_EQ(titleOf(113, flags), "Reserved 113");
+    EXPECT_EQ(flags, Vst::ParameterInfo::kIsHidden | Vst::ParameterInfo::kIsReadOnly);
 
     EXPECT_EQ(textOf(0, 0.5), "-18 dB");
     EXPECT_EQ(textOf(100, 0.25), "L50");

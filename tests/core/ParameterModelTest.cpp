@@ -106,8 +106,10 @@ TEST(ParameterDisplay, TextsOfTheParameterList)
     EXPECT_EQ(display(kTypeBelow, 0.6f), "TUBE");
     EXPECT_EQ(display(kRelease, kParameterTable[kRelease].defaultValue), "100.0 ms");
     EXPECT_EQ(display(kRelease, 1.0f), "2.500 s");
-    EXPECT_EQ(display(kRatio, 0.25f), "26:1");
-    EXPECT_EQ(display(kRatio, 0.02f), "3.0:1");
+    // The ratio the detector applies, 1 + 99 v^2.
+    EXPECT_EQ(display(kRatio, 0.5f), "26:1");
+    EXPECT_EQ(display(kRatio, 0.1f), "2.0:1");
+    EXPECT_EQ(display(kRatio, 1.0f), "100:1");
     EXPECT_EQ(display(kAttack, kParameterTable[kAttack].defaultValue), "20.0 ms");
     EXPECT_EQ(display(kLowCut, 1.0f), "20.0 kHz");
     EXPECT_EQ(display(44, 1.0f), "20.00 kHz");

@@ -2,6 +2,7 @@
 
 #include "host/FactoryDescription.h"
 
+#include <cmath>
 #include <cstring>
 
 using namespace Steinberg;
@@ -38,7 +39,7 @@ TEST_F(VelqaModule, FactoryAndClassIdentifyTheProduct)
     EXPECT_GE(c.infoLevel, 2);
 
     // A second load of the same library gets the same factory, with its own reference.
-    auto second = velqa::host::Module::load(VELQA_BUNDLE);
+    auto second = velqa::host::Module::load(testBundle());
     ASSERT_TRUE(second.module);
     EXPECT_EQ(second.module->factory(), module->factory());
 }
@@ -92,21 +93,95 @@ TEST_F(VelqaModule, HostNameChoosesTheBusLayout)
               (std::vector<std::string>{"Velqa In 1", "Side Chain"}));
 }
 
-TEST_F(VelqaModule, OnlyMonoOrStereoMainBusesAreAccepted)
+namespace
+{
+using Arrangements = std::vector<Vst::SpeakerArrangement>;
+constexpr Vst::SpeakerArrangement stereo = Vst::SpeakerArr::kStereo;
+constexpr Vst::SpeakerArrangement mono = Vst::SpeakerArr::kMono;
+
+Arrangements arrangementsOf(velqa::host::PluginInstance& plugin, Vst::BusDirection direction)
+{
+    Arrangements result;
+    const auto count = plugin.component()->getBusCount(Vst::kAudio, direction);
+    for (int32 i = 0; i < count; ++i)
+    {
+        Vst::SpeakerArrangement arrangement = 0;
+        plugin.processor()->getBusArrangement(direction, i, arrangement);
+        result.push_back(arrangement);
+    }
+    return result;
+}
+} // namespace
+
+TEST_F(VelqaModule, BusArrangementsAreAcceptedOnlyAsTheyAreReported)
 {
     auto plugin = createPlugin();
     ASSERT_TRUE(plugin);
     const Vst::SpeakerArrangement fivePointOne = 0x3F;
-    const Vst::SpeakerArrangement stereo = Vst::SpeakerArr::kStereo;
-    const Vst::SpeakerArrangement mono = Vst::SpeakerArr::kMono;
-    EXPECT_EQ(plugin->setBusArrangements({fivePointOne, stereo}, {stereo}), kResultFalse);
-    EXPECT_EQ(plugin->setBusArrangements({stereo, stereo}, {fivePointOne}), kResultFalse);
-    EXPECT_EQ(
-        plugin->setBusArrangements({stereo, stereo}, {stereo, stereo, stereo, stereo, stereo}),
-        kResultOk);
-    EXPECT_EQ(plugin->setBusArrangements({mono}, {mono}), kResultOk);
-    // The declared buses stay as built.
-    EXPECT_EQ(plugin->buses(Vst::kAudio, Vst::kOutput).size(), 5u);
+    const Arrangements stereoOuts(5, stereo);
+    // Refused: surround, a stereo main folded to mono, and arrays that do not cover every bus.
+    for (const auto& [ins, outs] : std::vector<std::pair<Arrangements, Arrangements>>{
+             {{fivePointOne, stereo}, stereoOuts},
+             {{stereo, stereo}, {fivePointOne, stereo, stereo, stereo, stereo}},
+             {{stereo, stereo}, {mono, stereo, stereo, stereo, stereo}},
+             {{mono}, {mono}}})
+    {
+        EXPECT_EQ(plugin->setBusArrangements(ins, outs), kResultFalse);
+        EXPECT_EQ(arrangementsOf(*plugin, Vst::kInput), (Arrangements{stereo, stereo}));
+        EXPECT_EQ(arrangementsOf(*plugin, Vst::kOutput), stereoOuts);
+    }
+    // Accepted: mono or stereo side chain, mono to mono and mono to stereo mains.
+    for (const auto& [ins, outs] : std::vector<std::pair<Arrangements, Arrangements>>{
+             {{stereo, mono}, stereoOuts},
+             {{mono, stereo}, {mono, stereo, stereo, stereo, stereo}},
+             {{mono, mono}, stereoOuts}})
+    {
+        EXPECT_EQ(plugin->setBusArrangements(ins, outs), kResultOk);
+        EXPECT_EQ(arrangementsOf(*plugin, Vst::kInput), ins);
+        EXPECT_EQ(arrangementsOf(*plugin, Vst::kOutput), outs);
+    }
+}
+
+// Renders one block of a sine on the main input with loud noise on the side chain, which is
+// switched off, so the side chain must not be heard on any output.
+TEST_F(VelqaModule, MonoMainBusHearsOnlyItsOwnInput)
+{
+    auto render = [this](const Arrangements& ins, const Arrangements& outs, float sideChainLevel)
+    {
+        std::vector<std::vector<float>> outputs;
+        auto plugin = createPlugin();
+        if (!plugin) return outputs;
+        EXPECT_EQ(plugin->setBusArrangements(ins, outs), kResultOk);
+        plugin->activateBus(Vst::kAudio, Vst::kInput, 1, true);
+        EXPECT_EQ(plugin->setupProcessing(sampleRate, blockSize), kResultOk);
+        plugin->setActive(true);
+        for (int i = 0; i < blockSize; ++i)
+        {
+            plugin->inputs().channel(0, 0)[i] = 0.5f * std::sin(0.05f * float(i));
+            for (int c = 0; c < plugin->inputs().channelCount(1); ++c)
+                plugin->inputs().channel(1, c)[i] = sideChainLevel * ((i * 7919 + c) % 13 - 6);
+        }
+        EXPECT_EQ(plugin->process(blockSize), kResultOk);
+        for (int b = 0; b < plugin->outputs().busCount(); ++b)
+            for (int c = 0; c < plugin->outputs().channelCount(b); ++c)
+                outputs.emplace_back(plugin->outputs().channel(b, c),
+                                     plugin->outputs().channel(b, c) + blockSize);
+        return outputs;
+    };
+    const Arrangements monoToMono{mono, stereo, stereo, stereo, stereo};
+    const auto quiet = render({mono, stereo}, monoToMono, 0.0f);
+    ASSERT_EQ(quiet.size(), 9u);
+    EXPECT_NE(quiet[0], std::vector<float>(blockSize, 0.0f));
+    EXPECT_EQ(render({mono, stereo}, monoToMono, 0.3f), quiet);
+    EXPECT_EQ(render({mono, mono}, monoToMono, 0.3f), quiet);
+
+    // Mono in, stereo out: the processed channel on both sides, the stems as before.
+    const auto wide = render({mono, stereo}, Arrangements(5, stereo), 0.3f);
+    ASSERT_EQ(wide.size(), 10u);
+    EXPECT_EQ(wide[0], quiet[0]);
+    EXPECT_EQ(wide[1], quiet[0]);
+    EXPECT_EQ(std::vector(wide.begin() + 2, wide.end()),
+              std::vector(quiet.begin() + 1, quiet.end()));
 }
 
 TEST_F(VelqaModule, RestrictedHostBusesFollowTheArrangements)

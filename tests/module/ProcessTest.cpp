@@ -162,7 +162,6 @@ TEST_F(VelqaModule, SampleSizeAndLatencyRestarts)
     ASSERT_TRUE(plugin);
     EXPECT_EQ(plugin->processor()->canProcessSampleSize(Vst::kSample32), kResultOk);
     EXPECT_EQ(plugin->processor()->canProcessSampleSize(Vst::kSample64), kResultFalse);
-    EXPECT_EQ(plugin->setupProcessing(sampleRate, blockSize, Vst::kSample64), kResultFalse);
     ASSERT_EQ(plugin->setupProcessing(sampleRate, blockSize), kResultOk);
 
     plugin->handler().clear();
@@ -176,4 +175,47 @@ TEST_F(VelqaModule, SampleSizeAndLatencyRestarts)
     EXPECT_EQ(latency, static_cast<uint32>(sampleRate * 0.5 * 0.1));
     ASSERT_EQ(restarts.size(), 1u);
     EXPECT_EQ(restarts[0].flags, Vst::kLatencyChanged);
+}
+
+// A refused set-up must leave the running configuration alone (here seen through the look-ahead
+// latency, which follows the sample rate), and absurd rates are refused before any allocation.
+TEST_F(VelqaModule, RefusedSetupsChangeNothing)
+{
+    auto plugin = createRunningPlugin();
+    ASSERT_TRUE(plugin);
+    plugin->inputChanges().add(lookaheadOn, 0, 1.0);
+    plugin->inputChanges().add(109, 0, 1.0); // the longest look-ahead
+    ASSERT_EQ(plugin->process(blockSize), kResultOk);
+    const uint32 latency = plugin->processor()->getLatencySamples();
+    const auto state = stateOf(*plugin);
+
+    EXPECT_EQ(plugin->setupProcessing(2 * sampleRate, blockSize, Vst::kSample64), kResultFalse);
+    for (double rate : {7999.0, 768001.0, 1e9, 2147483647.0})
+        EXPECT_EQ(plugin->setupProcessing(rate, blockSize), kResultFalse) << rate;
+    EXPECT_EQ(plugin->processor()->getLatencySamples(), latency);
+    EXPECT_EQ(stateOf(*plugin), state);
+    plugin->inputChanges().clear();
+    EXPECT_EQ(plugin->setupProcessing(8000.0, blockSize), kResultOk);
+}
+
+TEST_F(VelqaModule, SilentOutputsAreFlaggedAndContextNeedsDeclared)
+{
+    auto plugin = createRunningPlugin();
+    ASSERT_TRUE(plugin);
+    auto* outputs = plugin->outputs().buses();
+    plugin->inputs().fill(0.0f);
+    for (int block = 0; block < 4; ++block) ASSERT_EQ(plugin->process(blockSize), kResultOk);
+    for (int b = 0; b < plugin->outputs().busCount(); ++b)
+        EXPECT_EQ(outputs[b].silenceFlags, 3u) << b;
+
+    fillInputsWithRamp(*plugin);
+    ASSERT_EQ(plugin->process(blockSize), kResultOk);
+    EXPECT_EQ(outputs[0].silenceFlags, 0u);
+
+    auto* requirements =
+        velqa::host::queryInterfaceOf<Vst::IProcessContextRequirements>(plugin->component());
+    ASSERT_NE(requirements, nullptr);
+    EXPECT_EQ(requirements->getProcessContextRequirements(),
+              Vst::IProcessContextRequirements::kNeedTempo);
+    requirements->release();
 }

@@ -5,6 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+// VELQA_TEST_BUNDLE runs the same tests against another build of the bundle.
+inline const char* testBundle()
+{
+    const char* other = std::getenv("VELQA_TEST_BUNDLE");
+    return other && *other ? other : VELQA_BUNDLE;
+}
+
 // Loads the built bundle once per suite, as a host keeps a module loaded for all its instances.
 class VelqaModule : public ::testing::Test
 {
@@ -14,7 +23,7 @@ protected:
 
     static void SetUpTestSuite()
     {
-        auto loaded = velqa::host::Module::load(VELQA_BUNDLE);
+        auto loaded = velqa::host::Module::load(testBundle());
         loadError = loaded.error;
         module = std::move(loaded.module);
     }
@@ -22,7 +31,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(module) << VELQA_BUNDLE << ": " << velqa::host::describe(loadError);
+        ASSERT_TRUE(module) << testBundle() << ": " << velqa::host::describe(loadError);
     }
 
     // An initialised instance, or null with a recorded failure.

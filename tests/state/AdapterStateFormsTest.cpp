@@ -90,11 +90,12 @@ __wrap__Z20createEffectInstancePFlP7AEffectiilPvfE(audioMasterCallback master)
     return lastEffect;
 }
 
-TEST_F(AdapterStateForms, ChunkFormIsProgramIndexThenChunk)
+TEST_F(AdapterStateForms, ChunkFormIsProgramIndexHostBypassThenChunk)
 {
     MemoryStream stream;
     ASSERT_EQ(component()->getState(&stream), kResultOk);
-    EXPECT_EQ(stream.bytes(), (std::vector<uint8_t>{0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(stream.bytes(), (std::vector<uint8_t>{0, 0, 0, 0, 'V', 'q', 'B', 'p', 0, 0, 0,
+                                                    0, 1, 2, 3, 4,   5,   6,   7,   8, 9, 10}));
 }
 
 TEST_F(AdapterStateForms, RestoreFindsTheChunkBehindAnOptionalProgramIndex)

@@ -118,19 +118,21 @@ TEST(StateChunk, ForeignOrOversizedHeadersAreRejected)
     }
 }
 
-TEST(StateChunk, CutInsideTheLiveBlockKeepsWhatWasAppliedAndEndsTheLoad)
+TEST(StateChunk, ACutChunkChangesNothingAndEndsTheLoad)
 {
     RecordingPlug plug;
-    ChunkBytes cut;
-    cut.header(161);
-    for (int i = 0; i < 100; ++i) cut.value(i == kSelectedEq || (i >= 19 && i < 43) ? 0.0f : 0.3f);
-    cut.bytes.push_back(0x12); // part of value 100
-
-    EXPECT_EQ(plug.setChunk(cut.data(), cut.size(), false), 0);
-    EXPECT_FALSE(plug.isRestoring());
-    EXPECT_EQ(plug.getParameter(kRatio), 0.3f);
-    EXPECT_EQ(plug.getParameter(99), 0.3f);
-    EXPECT_EQ(plug.getParameter(kPanBelow), defaultOf(kPanBelow));
+    const ChunkBytes whole = makeChunk(161, {"Bus", "Me", "", ""});
+    const std::vector<uint8_t> before = chunkOf(plug);
+    // Inside the live block, inside a snapshot, and inside the texts.
+    for (size_t length :
+         {size_t(16 + 4 * 100 + 1), size_t(16 + 4 * 161 * 2 + 8), whole.bytes.size() - 1})
+    {
+        ChunkBytes cut = whole;
+        cut.bytes.resize(length);
+        EXPECT_EQ(plug.setChunk(cut.data(), cut.size(), false), 0) << length;
+        EXPECT_FALSE(plug.isRestoring());
+        EXPECT_EQ(chunkOf(plug), before) << length;
+    }
 
     // Links work again at once: band 1 linked, its Below gain moves the Above partner.
     plug.setParameter(kLink1, 1.0f / 128.0f);
@@ -167,7 +169,7 @@ TEST(StateChunk, ShorterAndLongerBlocksFillDefaultsOrSkipTheRest)
     EXPECT_FALSE(plug.isRestoring());
 }
 
-TEST(StateChunk, TextsAreCutTo127AndKeptWhenMissing)
+TEST(StateChunk, TextsAreCutTo127AndMustAllBeThere)
 {
     CPlug plug(nullptr);
     const std::string longText(300, 'k');
@@ -176,7 +178,11 @@ TEST(StateChunk, TextsAreCutTo127AndKeptWhenMissing)
     EXPECT_EQ(std::string(plug.getPresetTexts().text[0]), std::string(127, 'k'));
     EXPECT_EQ(chunkOf(plug).size(), 2596u + 127 + 3);
 
+    // A chunk that announces texts is whole only with all four and nothing after them.
     ChunkBytes threeTexts = makeChunk(161, {"x", "y", "z"});
-    ASSERT_EQ(plug.setChunk(threeTexts.data(), threeTexts.size(), false), threeTexts.size());
+    EXPECT_EQ(plug.setChunk(threeTexts.data(), threeTexts.size(), false), 0);
+    ChunkBytes trailing = makeChunk(161, {"x", "y", "z", "w"});
+    trailing.bytes.push_back('!');
+    EXPECT_EQ(plug.setChunk(trailing.data(), trailing.size(), false), 0);
     EXPECT_STREQ(plug.getPresetTexts().text[1], "a");
 }
