@@ -5,6 +5,10 @@
 // Polynomial saturation of one channel: an odd polynomial up to x^7 added to the signal, with a
 // "TUBE" set and a "TAPE" set whose polynomial part is low-passed. Each set blends two of three
 // coefficient tables by its character and scales them by its drive.
+//
+// The polynomials are only meant for |x| <= 1; beyond it they would grow as x^7, and floating-point
+// busses do carry such levels. There each curve goes on from its value at 1 with a rising, bounded
+// tail, so no input ends up more than 6 dB above its own peak.
 class CHarmonicShaper
 {
 public:
@@ -39,6 +43,7 @@ private:
     float tubeDrive = 1.0f;
     float tubeCharacter = 0.5f;
     float tube[8] = {};
+    float tubeSlopeAtOne = 0.0f; // slope of the TUBE curve at x = 1, where its tail starts
     float tapeDrive = 1.0f;
     float tapeCharacter = 0.5f;
     float tapeNorm = 1.0f;
