@@ -123,12 +123,12 @@ void CPlug::setSampleRate(float rate)
 
 void CPlug::configureForSampleRate()
 {
+    // Only the saturation runs oversampled; every filter runs at the host rate.
     const auto rate = static_cast<float>(currentRate);
-    const auto mainRate = static_cast<float>(currentRate * oversampling.factorInUse);
-    for (int slot = 0; slot < kBankCount; ++slot)
+    for (CEqBank& bank : eqBanks)
     {
-        eqBanks[static_cast<size_t>(slot)].setSampleRate(slot < kBankBelowSoloL ? mainRate : rate);
-        eqBanks[static_cast<size_t>(slot)].update(true);
+        bank.setSampleRate(rate);
+        bank.update(true);
     }
     splitter.setSampleRate(rate);
     for (int c = 0; c < 2; ++c)
@@ -138,18 +138,23 @@ void CPlug::configureForSampleRate()
             smoother->setSampleRate(rate);
             smoother->setFrequency(kSmootherCutoff);
         }
-        sections[static_cast<size_t>(c)].setSampleRate(rate);
+        sections[static_cast<size_t>(c)].setSampleRate(rate, oversampling.factorInUse);
 
         const auto maxLookahead = static_cast<int>(kMaxLookaheadSeconds * currentRate);
         lookaheadDelay[c].setSampleRate(rate);
         lookaheadDelay[c].allocate(maxLookahead);
-        lookaheadDelay[c].setDelay(static_cast<float>(kMaxLookaheadSeconds * currentRate));
         dryCompensationDelay[c].setSampleRate(rate);
         dryCompensationDelay[c].allocate(kDryCompensationStorage);
         dryCompensationDelay[c].setDelay(kDryCompensationDelay);
         sideChainDelay[c].setSampleRate(rate);
         sideChainDelay[c].allocate(maxLookahead);
     }
+    for (CDelay& delay : dryStemDelay)
+    {
+        delay.allocate(kDryCompensationStorage);
+        delay.setDelay(kDryCompensationDelay);
+    }
+    configureLookahead();
 }
 
 void CPlug::setBlockSize(VstInt32 size)

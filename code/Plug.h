@@ -167,6 +167,8 @@ private:
     void applyBalance();
     void applyBypass(float value);
     void applyLookahead(float value);
+    // Look-ahead and side-chain delays from the stored values at the current rate.
+    void configureLookahead();
     void applyAnalyserWeighting(float value);
     void applyAnalyserOffset(float value);
     void reportLatency(VstInt32 samples);
@@ -183,6 +185,7 @@ private:
     std::array<CDelay, 2> lookaheadDelay;
     std::array<CDelay, 2> sideChainDelay;
     std::array<CDelay, 2> dryCompensationDelay;
+    std::array<CDelay, 4> dryStemDelay; // outputs 6..9 while oversampling
     std::array<COnePoleFilter, 2> balanceSmoother;
     std::array<COnePoleFilter, 2> mixSmoother;
     std::array<COnePoleFilter, 2> outputSmoother;
@@ -221,9 +224,10 @@ private:
     void configureAnalysers();
     void processBlock(float** inputs, float** outputs, int n, int offset, int numChannels);
     float** buildSideChain(int n, int offset, int numChannels);
-    void writeExtraOutputs(float** outputs, int first, int n, int numChannels);
+    bool writeExtraOutputs(float** outputs, int first, int n, int numChannels);
     void runSections(float** outputs, int n, int numChannels);
-    void processSections(float** below, float** above, int frames, int numChannels);
+    void processSections(float** below, float** above, int frames, int numChannels,
+                         const bool* saturated);
     void applyBalanceGains(float** outputs, int n, int numChannels);
     void applyGlobalMix(float** outputs, int n, int numChannels);
     void applyOutputGain(float** outputs, int n, int numChannels);

@@ -84,12 +84,12 @@ TEST(OversampledPath, SwitchingOffReportsTheLatencyAgain)
     h.set(kOversamplingOn, 1.0f);
     h.render(sine(100.0, 0.1), Harness::kBlock);
     EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay);
-    h.set(kLookaheadOn, 0.5f);
-    EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay + 2400);
+    h.set(kLookaheadOn, 0.75f);
+    EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay + 3600);
     h.set(kOversamplingOn, 0.0f);
     h.render(sine(100.0, 0.1), Harness::kBlock);
-    EXPECT_EQ(h.plug.latencyReports.back(), 2400);
-    EXPECT_EQ(h.latency(), 2400);
+    EXPECT_EQ(h.plug.latencyReports.back(), 3600);
+    EXPECT_EQ(h.latency(), 3600);
 }
 
 TEST(OversampledPath, SaturationAliasesLessWhenOversampled)
