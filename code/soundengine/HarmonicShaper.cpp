@@ -1,6 +1,8 @@
 #include "code/soundengine/HarmonicShaper.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace
 {
@@ -85,10 +87,19 @@ void CHarmonicShaper::setParameter(int index, float value)
     }
 }
 
-void CHarmonicShaper::setSampleRate(float rate)
+void CHarmonicShaper::setSampleRate(float rate, int oversampling)
 {
     sampleRate = rate;
+    const int interleave = std::clamp(oversampling, 1, kMaxOversampling);
+    if (interleave != tapeInterleave) reset();
+    tapeInterleave = interleave;
     computeTape();
+}
+
+void CHarmonicShaper::reset()
+{
+    std::fill(std::begin(tapeHistory), std::end(tapeHistory), 0.0);
+    tapePhase = 0;
 }
 
 void CHarmonicShaper::computeTube()
@@ -125,10 +136,15 @@ void CHarmonicShaper::processTape(float* x, int n)
 {
     // Beyond |x| = 1 the direct part bends into a tail of slope 1 and the polynomial part holds
     // its value at 1.
+    const double a = tapeLowPass.a;
+    const double b = tapeLowPass.b;
     for (int i = 0; i < n; ++i)
     {
         const float v = std::fmin(std::fmax(x[i], -1.0f), 1.0f);
         const float direct = v + std::copysign(tail(excessOverOne(x[i]), 1.0f), x[i]);
-        x[i] = tapeNorm * (direct + tapeLowPass.process(polynomial(tape, v)));
+        double& y = tapeHistory[tapePhase];
+        y = flushDenormal(y * b + static_cast<double>(polynomial(tape, v)) * a);
+        tapePhase = tapePhase + 1 == tapeInterleave ? 0 : tapePhase + 1;
+        x[i] = tapeNorm * (direct + static_cast<float>(y));
     }
 }

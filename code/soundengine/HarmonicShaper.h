@@ -24,11 +24,14 @@ public:
 
     // Drives are normalised (gain 35^(v − 1)); characters 0..1. Other indices are ignored.
     void setParameter(int index, float value);
-    void setSampleRate(float sampleRate);
+    static constexpr int kMaxOversampling = 16;
+
+    // sampleRate is the host rate; the curves may run oversampled at sampleRate × oversampling.
+    void setSampleRate(float sampleRate, int oversampling = 1);
 
     void processTube(float* x, int n);
     void processTape(float* x, int n);
-    void reset() { tapeLowPass.reset(); }
+    void reset();
 
     const float* tubeCoefficients() const { return tube; }
     const float* tapeCoefficients() const { return tape; }
@@ -49,5 +52,11 @@ private:
     float tapeNorm = 1.0f;
     float tapeCutoff = 3300.0f;
     float tape[8] = {};
-    COnePoleFilter tapeLowPass;
+    // The tape low-pass is designed for the host rate. Oversampled by L, it runs as L interleaved
+    // host-rate filters, y[n] = a·x[n] + b·y[n − L], whose response below the host Nyquist is
+    // exactly the host-rate one: oversampling removes aliases and leaves the tone alone.
+    COnePoleFilter tapeLowPass; // coefficients only
+    double tapeHistory[kMaxOversampling] = {};
+    int tapeInterleave = 1;
+    int tapePhase = 0;
 };

@@ -91,7 +91,7 @@ void CSectionProcessor::setSampleRate(float rate, int oversampling)
     const float characters[2] = {kLeftCharacter, kRightCharacter};
     for (int c = 0; c < 2; ++c)
     {
-        shaper[c].setSampleRate(rate * static_cast<float>(std::max(oversampling, 1)));
+        shaper[c].setSampleRate(rate, oversampling);
         shaper[c].setParameter(CHarmonicShaper::kTapeCharacter, characters[c]);
         shaper[c].setParameter(CHarmonicShaper::kTubeCharacter, characters[c]);
     }
