@@ -149,10 +149,11 @@ void CPlug::configureForSampleRate()
         sideChainDelay[c].setSampleRate(rate);
         sideChainDelay[c].allocate(maxLookahead);
     }
-    for (CDelay& delay : dryStemDelay)
+    for (CDelay* delay : {&dryStemDelay[0], &dryStemDelay[1], &dryStemDelay[2], &dryStemDelay[3],
+                          &listenDelay[0], &listenDelay[1]})
     {
-        delay.allocate(kDryCompensationStorage);
-        delay.setDelay(kDryCompensationDelay);
+        delay->allocate(kDryCompensationStorage);
+        delay->setDelay(kDryCompensationDelay);
     }
     configureLookahead();
 }

@@ -186,6 +186,8 @@ private:
     std::array<CDelay, 2> sideChainDelay;
     std::array<CDelay, 2> dryCompensationDelay;
     std::array<CDelay, 4> dryStemDelay; // outputs 6..9 while oversampling
+    std::array<CDelay, 2> listenDelay;  // the listen modes while oversampling
+    bool listenDelayed = false;
     std::array<COnePoleFilter, 2> balanceSmoother;
     std::array<COnePoleFilter, 2> mixSmoother;
     std::array<COnePoleFilter, 2> outputSmoother;

@@ -323,6 +323,15 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
                 outputs[c][i] =
                     (soloCopyB.channels[c][i] - soloCopyA.channels[c][i]) * path.outputGain;
     }
+    // What the listen modes play is taken at the host rate; while oversampling it waits as long
+    // as the sections do. Each listen starts from an empty delay rather than from an old one.
+    const bool delayListen = oversampled && (path.sideChainListen || soloL);
+    if (delayListen && !listenDelayed)
+        for (CDelay& delay : listenDelay) delay.clear();
+    listenDelayed = delayListen;
+    if (delayListen)
+        for (int c = 0; c < numChannels; ++c)
+            listenDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
 
     for (int c = 0; c < numChannels; ++c) flushSubnormals(outputs[c], n);
     if (extraOutputs)

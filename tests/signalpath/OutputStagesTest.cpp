@@ -179,6 +179,14 @@ TEST(OutputStages, StemsLineUpWithTheMainOutputWhileOversampling)
         ASSERT_NEAR(out[2][s] + out[4][s], out[0][s], 1e-5) << i;
         ASSERT_NEAR(out[0][s], delayed, 3e-3) << i;
     }
+    // A listen mode plays what it listens to in line with the rest as well.
+    h.set(kSideChainListen, 1.0f);
+    const Channels heard = h.render(input, frames);
+    double error = 0.0;
+    for (long i = frames - 2048; i < frames; ++i)
+        error = std::max(error, std::fabs(double(heard[0][static_cast<size_t>(i)]) -
+                                          input(0, frames + i - h.latency())));
+    EXPECT_LT(error, 0.05);
 }
 
 TEST(OutputStages, WhileBypassedTheMainOutputIsTheInputAndTheStemsAreSilent)
