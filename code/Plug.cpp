@@ -133,7 +133,8 @@ void CPlug::configureForSampleRate()
     splitter.setSampleRate(rate);
     for (int c = 0; c < 2; ++c)
     {
-        for (COnePoleFilter* smoother : {&balanceSmoother[c], &mixSmoother[c], &outputSmoother[c]})
+        for (COnePoleFilter* smoother : {&balanceSmoother[c], &mixSmoother[c], &outputSmoother[c],
+                                         &panSmoother[0][c], &panSmoother[1][c]})
         {
             smoother->setSampleRate(rate);
             smoother->setFrequency(kSmootherCutoff);

@@ -191,6 +191,7 @@ private:
     std::array<COnePoleFilter, 2> balanceSmoother;
     std::array<COnePoleFilter, 2> mixSmoother;
     std::array<COnePoleFilter, 2> outputSmoother;
+    std::array<std::array<COnePoleFilter, 2>, 2> panSmoother; // per section and channel
     velqa::SignalPathSettings path;
     velqa::OversamplingRequest oversampling;
     std::array<velqa::AnalyserSettings, 2> analysers;
@@ -233,6 +234,10 @@ private:
     void applyBalanceGains(float** outputs, int n, int numChannels);
     void applyGlobalMix(float** outputs, int n, int numChannels);
     void applyOutputGain(float** outputs, int n, int numChannels);
+    void applyPan(velqa::Section section, float** channels, int n, int numChannels);
+    float panTarget(velqa::Section section, int channel) const;
+    // Whole-set loads place the pan at once instead of gliding there.
+    void settlePan();
     void publishMeters(const MeterValues& meters);
     void applyOversamplingChange();
 

@@ -112,6 +112,7 @@ bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
         const StereoGains gains = panGains(value);
         path.panBelowL = gains.left;
         path.panBelowR = gains.right;
+        if (restoring) settlePan();
         break;
     }
     case kPanAbove:
@@ -119,6 +120,7 @@ bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
         const StereoGains gains = panGains(value);
         path.panAboveL = gains.left;
         path.panAboveR = gains.right;
+        if (restoring) settlePan();
         break;
     }
     case kSidechainOn:
@@ -136,9 +138,11 @@ bool CPlug::applyOwnEffect(VstInt32 index, float value, float unit)
         break;
     case kPanAboveOn:
         path.panAboveOn = on;
+        if (restoring) settlePan();
         break;
     case kPanBelowOn:
         path.panBelowOn = on;
+        if (restoring) settlePan();
         break;
     case kLookahead:
         configureLookahead();

@@ -277,16 +277,8 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
 
     runSections(outputs, n, numChannels);
 
-    if (path.panAboveOn)
-    {
-        scale(above[0], n, path.panAboveL);
-        if (stereo) scale(above[1], n, path.panAboveR);
-    }
-    if (path.panBelowOn)
-    {
-        scale(outputs[0], n, path.panBelowL);
-        if (stereo) scale(outputs[1], n, path.panBelowR);
-    }
+    applyPan(kSectionAbove, above, n, numChannels);
+    applyPan(kSectionBelow, outputs, n, numChannels);
     writeExtraOutputs(outputs, 2, n, numChannels);
     applyBalanceGains(outputs, n, numChannels);
 
@@ -528,6 +520,34 @@ void CPlug::applyOutputGain(float** outputs, int n, int numChannels)
         else
             scale(outputs[c], n, gain);
     }
+}
+
+float CPlug::panTarget(Section section, int channel) const
+{
+    if (section == kSectionAbove)
+        return path.panAboveOn ? (channel == 0 ? path.panAboveL : path.panAboveR) : 1.0f;
+    return path.panBelowOn ? (channel == 0 ? path.panBelowL : path.panBelowR) : 1.0f;
+}
+
+void CPlug::applyPan(Section section, float** channels, int n, int numChannels)
+{
+    for (int c = 0; c < numChannels; ++c)
+    {
+        COnePoleFilter& s = panSmoother[static_cast<size_t>(section)][static_cast<size_t>(c)];
+        const float target = panTarget(section, c);
+        if (s.y == target)
+            scale(channels[c], n, target);
+        else
+            for (int i = 0; i < n; ++i) channels[c][i] *= stepTowards(s, target);
+    }
+}
+
+void CPlug::settlePan()
+{
+    for (Section section : {kSectionBelow, kSectionAbove})
+        for (int c = 0; c < 2; ++c)
+            panSmoother[static_cast<size_t>(section)][static_cast<size_t>(c)].y =
+                panTarget(section, c);
 }
 
 void CPlug::publishMeters(const MeterValues& meters)

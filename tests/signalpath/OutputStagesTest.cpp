@@ -59,17 +59,17 @@ TEST(OutputStages, PanFollowsTheConstantPowerLawInBothSections)
         h.set(kPanAboveOn, 1.0f);
         h.set(kPanBelow, value);
         h.set(kPanAbove, value);
-        const Channels out = h.render(sine(700.0, 0.8), kOneSecond / 4);
-        // Wet outputs follow the pan; without colouring they are the dry outputs scaled.
-        for (size_t i = 0; i < out[0].size(); ++i)
+        const Channels out = h.render(sine(700.0, 0.8), 2 * kOneSecond);
+        // Once the pan has glided there, the wet outputs are the dry outputs scaled.
+        for (size_t i = 2 * kOneSecond - 4096; i < 2 * kOneSecond; ++i)
         {
             ASSERT_NEAR(out[2][i], left * out[6][i], 1e-6);
             ASSERT_NEAR(out[3][i], right * out[7][i], 1e-6);
             ASSERT_NEAR(out[4][i], left * out[8][i], 1e-6);
             ASSERT_NEAR(out[5][i], right * out[9][i], 1e-6);
         }
-        EXPECT_GT(rms(out[6], 0, kOneSecond / 4), 0.05);
-        EXPECT_GT(rms(out[8], 0, kOneSecond / 4), 0.05);
+        EXPECT_GT(rms(out[6], kOneSecond, 2 * kOneSecond), 0.05);
+        EXPECT_GT(rms(out[8], kOneSecond, 2 * kOneSecond), 0.05);
     }
 }
 
@@ -128,6 +128,24 @@ TEST(OutputStages, GainChangesGlideFromAndToUnityAndLandOnTheirTargets)
         EXPECT_LE(largestStep(last, out), allowed * 1.001 + 1e-7);
         EXPECT_EQ(mix.plug.getMixSmoother(0).y, m);
         EXPECT_NEAR(out.back(), level * (1.0 + m * (std::numbers::sqrt2 - 1.0)), 1e-6);
+        last = out.back();
+    }
+
+    // Pan moves and its switch glide as well: the left gain goes to √2, 0, 1 and, switched off, 1.
+    Harness pan;
+    pan.set(kDyna, 1.0f);
+    last = pan.render(constant(level), kOneSecond)[0].back();
+    pan.set(kPanBelowOn, 1.0f);
+    for (const auto& [index, value] : {std::pair{kPanBelow, 0.0f}, std::pair{kPanBelow, 1.0f},
+                                       std::pair{kPanBelow, 0.5f}, std::pair{kPanBelowOn, 0.0f}})
+    {
+        SCOPED_TRACE(value);
+        pan.set(index, value);
+        const std::vector<float> out = pan.render(constant(level), 2 * kOneSecond)[0];
+        const double to =
+            index == kPanBelow ? std::numbers::sqrt2 * std::cos(value * std::numbers::pi / 2) : 1.0;
+        EXPECT_LE(largestStep(last, out), kGlideStep * std::fabs(to * level - last) * 1.001 + 1e-7);
+        EXPECT_NEAR(out.back(), level * to, 1e-6);
         last = out.back();
     }
 
