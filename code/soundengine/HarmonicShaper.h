@@ -22,10 +22,10 @@ public:
 
     CHarmonicShaper();
 
-    // Drives are normalised (gain 35^(v − 1)); characters 0..1. Other indices are ignored.
-    void setParameter(int index, float value);
     static constexpr int kMaxOversampling = 16;
 
+    // Drives are normalised (gain 35^(v − 1)); characters 0..1. Other indices are ignored.
+    void setParameter(int index, float value);
     // sampleRate is the host rate; the curves may run oversampled at sampleRate × oversampling.
     void setSampleRate(float sampleRate, int oversampling = 1);
 

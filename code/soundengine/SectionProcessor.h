@@ -94,7 +94,6 @@ public:
     bool isWidthOn() const { return widthOn; }
     int getSaturationMode() const { return saturationMode; }
     float getSampleRate() const { return sampleRate; }
-    const CHarmonicShaper& getShaper(int channel) const { return shaper[channel]; }
     int getBlockSize() const { return dry.frames; }
     const CBiquad& getLowShelf(int channel) const { return lowShelf[channel]; }
     const CBiquad& getHighShelf(int channel) const { return highShelf[channel]; }
