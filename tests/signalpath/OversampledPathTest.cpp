@@ -142,32 +142,6 @@ TEST(OversampledPath, EveryFactorKeepsTheSmallSignalResponseOfOneX)
     }
 }
 
-TEST(OversampledPath, EveryFactorPassesASineWithTheReportedLatency)
-{
-    for (int factor : {2, 4, 8, 16})
-    {
-        SCOPED_TRACE(factor);
-        Harness h;
-        h.set(kDyna, 1.0f);
-        h.set(kOversamplingFactor, factorValue(factor));
-        h.set(kOversamplingOn, 1.0f);
-        const Source input = sine(1000.0, 0.5);
-        const long frames = 8 * Harness::kBlock + 4096;
-        const Channels out = h.render(input, frames);
-        EXPECT_EQ(h.plug.getOversampling().factorInUse, factor);
-        EXPECT_EQ(h.latency(), kFrameDelay);
-        EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay);
-        // The first block still ran at the host rate; the oversampled delay starts with the next.
-        double worst = 0.0;
-        for (long i = frames - 4096; i < frames; ++i)
-        {
-            const float error = out[0][static_cast<size_t>(i)] - input(0, i - kFrameDelay);
-            worst = std::max(worst, static_cast<double>(std::fabs(error)));
-        }
-        EXPECT_LT(worst, 0.5 * (std::pow(10.0, 0.1 / 20.0) - 1.0));
-    }
-}
-
 TEST(OversampledPath, SwitchingOffReportsTheLatencyAgain)
 {
     Harness h;
