@@ -179,6 +179,9 @@ void CPlug::resume()
     if (time && (time->flags & kVstTempoValid) && time->tempo != tempo) tempo = time->tempo;
 
     prepareSignalPath();
+    // A project restored with oversampling on runs, and reports its latency, that way from the
+    // first block.
+    if (oversampling.osChangePending) applyOversamplingChange();
     configureAnalysers();
     analysers[kSectionBelow].parameter = 0.5f;
     wantEvents(1);

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 using namespace Steinberg;
 using velqa::host::PluginInstance;
@@ -29,27 +30,37 @@ struct Setting
     int32 block;
     int factor; // 1: oversampling off
     double lookaheadOn;
-    bool lookaheadInState; // restored with the project, or moved by the host afterwards
+    bool lookaheadInState; // reloaded with the project, or moved by the host while running
 };
 
 std::string describe(const Setting& s)
 {
     return "block " + std::to_string(s.block) + ", factor " + std::to_string(s.factor) +
            ", LookaheadOn " + std::to_string(s.lookaheadOn) +
-           (s.lookaheadInState ? ", restored" : ", automated");
+           (s.lookaheadInState ? ", reloaded" : ", automated");
 }
 
-// Sets the look-ahead switch through the host's parameter value and the state.
-void restoreLookahead(PluginInstance& plugin, double value)
+// A running instance's state with the look-ahead switch and oversampling set, as a project
+// saves it.
+std::vector<uint8_t> savedProject(velqa::host::Module& module, const Setting& s)
 {
-    plugin.controller()->setParamNormalized(kLookaheadOn, value);
-    plugin.inputChanges().clear();
-    plugin.inputChanges().add(kLookaheadOn, 0, value);
-    plugin.process(1);
+    auto donor = std::move(PluginInstance::create(module).instance);
+    EXPECT_TRUE(donor);
+    if (!donor) return {};
+    EXPECT_EQ(donor->initialize(), kResultOk);
+    EXPECT_EQ(donor->setupProcessing(kRate, s.block), kResultOk);
+    donor->setActive(true);
+    donor->setProcessing(true);
+    donor->inputChanges().add(kLookaheadOn, 0, s.lookaheadOn);
+    donor->process(1);
+    std::string error;
+    if (s.factor > 1)
+    {
+        EXPECT_TRUE(velqa::tool::requestOversampling(*donor, s.factor, error)) << error;
+    }
     velqa::host::MemoryStream saved;
-    ASSERT_EQ(plugin.getState(saved), kResultOk);
-    saved.rewind();
-    ASSERT_EQ(plugin.setState(saved), kResultOk);
+    EXPECT_EQ(donor->getState(saved), kResultOk);
+    return saved.bytes();
 }
 
 // Renders a small impulse; returns where it comes out on each delayed bus, and the latency the
@@ -61,12 +72,18 @@ void measure(velqa::host::Module& module, const Setting& s)
     ASSERT_TRUE(plugin);
     ASSERT_EQ(plugin->initialize(), kResultOk);
     for (int32 bus = 1; bus < 5; ++bus) plugin->activateBus(Vst::kAudio, Vst::kOutput, bus, true);
+    if (s.lookaheadInState)
+    {
+        velqa::host::MemoryStream project(savedProject(module, s));
+        ASSERT_EQ(plugin->setState(project), kResultOk);
+    }
     ASSERT_EQ(plugin->setupProcessing(kRate, s.block), kResultOk);
     plugin->setActive(true);
     plugin->setProcessing(true);
-    if (s.lookaheadInState) restoreLookahead(*plugin, s.lookaheadOn);
+    // A reloaded project knows its latency before the first block.
+    const uint32 beforeAudio = plugin->processor()->getLatencySamples();
     std::string error;
-    if (s.factor > 1)
+    if (s.factor > 1 && !s.lookaheadInState)
     {
         ASSERT_TRUE(velqa::tool::requestOversampling(*plugin, s.factor, error)) << error;
     }
@@ -98,6 +115,10 @@ void measure(velqa::host::Module& module, const Setting& s)
             }
     }
     EXPECT_EQ(plugin->processor()->getLatencySamples(), reported);
+    if (s.lookaheadInState)
+    {
+        EXPECT_EQ(beforeAudio, reported);
+    }
     for (size_t b = 0; b < 3; ++b)
     {
         EXPECT_GT(peak[b], 0.005f) << "bus " << kDelayedBuses[b];
