@@ -178,6 +178,9 @@ void CPlug::processReplacing(float** inputs, float** outputs, VstInt32 sampleFra
         }
         return;
     }
+    // Every output sample past this point comes out of arithmetic, which cannot produce a
+    // subnormal here; only the copies of the input (bypass, not resumed) are flushed by hand.
+    const CFlushToZeroScope flushToZero;
     // Hosts may exceed the announced block size; longer blocks run in prepared-size pieces.
     std::array<float*, 2> in{};
     std::array<float*, kNumOutputs> out{};
@@ -324,11 +327,6 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
     if (delayListen)
         for (int c = 0; c < numChannels; ++c)
             listenDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
-
-    for (int c = 0; c < numChannels; ++c) flushSubnormals(outputs[c], n);
-    if (extraOutputs)
-        for (int c = 2; c < kNumOutputs; ++c)
-            if (outputs[c]) flushSubnormals(outputs[c], n);
 
     meters.outputLeft = peakOf(outputs[0], n);
     meters.outputRight = stereo ? peakOf(outputs[1], n) : 0.0f;
