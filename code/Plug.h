@@ -188,6 +188,7 @@ private:
     std::array<CDelay, 4> dryStemDelay; // outputs 6..9 while oversampling
     std::array<CDelay, 2> listenDelay;  // the listen modes while oversampling
     bool listenDelayed = false;
+    bool resumingFromBypass = false;
     std::array<COnePoleFilter, 2> balanceSmoother;
     std::array<COnePoleFilter, 2> mixSmoother;
     std::array<COnePoleFilter, 2> outputSmoother;
@@ -239,6 +240,7 @@ private:
     // Whole-set loads place the pan at once instead of gliding there.
     void settlePan();
     void publishMeters(const MeterValues& meters);
+    void clearDelayLines();
     void applyOversamplingChange();
 
     AnalyserThreads analyserThreads{analysers[velqa::kSectionBelow],

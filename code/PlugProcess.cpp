@@ -210,7 +210,17 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
             if (outputs[c]) std::memset(outputs[c], 0, sizeof(float) * static_cast<size_t>(n));
         for (int c = 0; c < numChannels; ++c) flushSubnormals(outputs[c], n);
         publishMeters({0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+        resumingFromBypass = true;
         return;
+    }
+    if (resumingFromBypass)
+    {
+        // Nothing ran while bypassed: the delay lines start empty instead of replaying what they
+        // held before.
+        velqa::platform::CBusyLockGuard guard(processLock);
+        clearDelayLines();
+        for (COversampler* os : activeOversampler) os->clear();
+        resumingFromBypass = false;
     }
 
     MeterValues meters{};
@@ -548,6 +558,14 @@ void CPlug::settlePan()
                 panTarget(section, c);
 }
 
+void CPlug::clearDelayLines()
+{
+    for (auto* lines : {&lookaheadDelay, &sideChainDelay, &dryCompensationDelay, &listenDelay})
+        for (CDelay& delay : *lines) delay.clear();
+    for (CDelay& delay : dryStemDelay) delay.clear();
+    for (CSectionProcessor& section : sections) section.clearDelayedDry();
+}
+
 void CPlug::publishMeters(const MeterValues& meters)
 {
     setParameter(kMeterInputLeft, meters.inputLeft);
@@ -569,10 +587,8 @@ void CPlug::applyOversamplingChange()
         oversampling.lastFactorUsed = oversampling.factorRequested;
         // Everything below stays within what prepareSignalPath allocated.
         selectOversamplers();
-        // Delay lines that only run while oversampling start empty, as the oversamplers do.
-        for (CDelay& delay : dryCompensationDelay) delay.clear();
-        for (CDelay& delay : dryStemDelay) delay.clear();
-        for (CSectionProcessor& section : sections) section.clearDelayedDry();
+        // Delay lines start empty, as the oversamplers do.
+        clearDelayLines();
         configureForSampleRate();
         const int frames = preparedFrames * oversampling.factorInUse;
         splitter.setBlockSize(frames);

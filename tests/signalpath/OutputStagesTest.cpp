@@ -220,6 +220,21 @@ TEST(OutputStages, WhileBypassedTheMainOutputIsTheInputAndTheStemsAreSilent)
         for (float x : out[static_cast<size_t>(c)]) ASSERT_EQ(x, 0.0f) << c;
 }
 
+// Leaving bypass must not replay what the look-ahead and oversampling delays held before it.
+TEST(OutputStages, LeavingBypassStartsFromEmptyDelays)
+{
+    Harness h;
+    h.set(kLookaheadOn, 1.0f);
+    h.set(kOversamplingOn, 1.0f);
+    h.render(sine(500.0, 0.5), 8 * Harness::kBlock);
+    h.set(kBypass, 1.0f);
+    h.render(constant(0.0f), Harness::kBlock);
+    h.set(kBypass, 0.0f);
+    const Channels out = h.render(constant(0.0f), 16 * Harness::kBlock);
+    for (int c = 0; c < CPlug::kNumOutputs; ++c)
+        for (float x : out[static_cast<size_t>(c)]) ASSERT_EQ(x, 0.0f) << c;
+}
+
 TEST(OutputStages, NoOutputSampleIsSubnormal)
 {
     const float tiny = std::numeric_limits<float>::denorm_min() * 1000.0f;
