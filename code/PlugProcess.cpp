@@ -249,19 +249,22 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
 
     // The dry copy feeds the global mix, also while it glides back to 1. Its setting is read once,
     // so that a change while the block runs waits for the next block instead of mixing in a stale
-    // copy. While oversampling, the copy's delay line is fed all the time so that it never holds
-    // old audio when the mix leaves 1.
+    // copy. While oversampling, the copy waits as long as the sections in a delay line that is
+    // fed all the time, so that it never holds old audio when the mix leaves 1.
     bool mixing = path.mix != 1.0f;
     for (int c = 0; c < numChannels; ++c)
         mixing = mixing || mixSmoother[static_cast<size_t>(c)].y != 1.0;
     const bool oversampled = oversampling.osOn;
-    const bool keepDry = mixing || oversampled;
     // From here the outputs are the Below part.
     for (int c = 0; c < numChannels; ++c)
     {
         copyChannel(undelayedBuffer.channels[c], outputs[c], n);
         if (path.lookaheadOn) lookaheadDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
-        if (keepDry) copyChannel(dryBuffer.channels[c], outputs[c], n);
+        if (oversampled)
+            dryCompensationDelay[static_cast<size_t>(c)].processBlock(outputs[c],
+                                                                      dryBuffer.channels[c], n);
+        else if (mixing)
+            copyChannel(dryBuffer.channels[c], outputs[c], n);
         if (soloL)
         {
             copyChannel(soloCopyA.channels[c], outputs[c], n);
@@ -308,9 +311,6 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
     for (int c = 0; c < numChannels; ++c)
         for (int i = 0; i < n; ++i) outputs[c][i] += above[c][i];
 
-    if (oversampled)
-        for (int c = 0; c < numChannels; ++c)
-            dryCompensationDelay[static_cast<size_t>(c)].processBlock(dryBuffer.channels[c], n);
     if (mixing) applyGlobalMix(outputs, n, numChannels);
     applyOutputGain(outputs, n, numChannels);
 
@@ -414,19 +414,21 @@ void CPlug::runSections(float** outputs, int n, int numChannels)
     for (size_t s = 0; s < 2; ++s)
         coloured[s] = sections[s].keepDelayedDry(sectionChannels[s], n, numChannels);
     const int factor = activeOversampler[0]->getFactor();
-    std::array<float*, 2> slice{};
+    std::array<std::array<float*, 2>, 2> slice{};
     for (int offset = 0; offset < n; offset += kOversamplingSlice)
     {
         const int frames = std::min(kOversamplingSlice, n - offset);
         for (size_t s = 0; s < 2; ++s)
         {
-            COversampler& os = *activeOversampler[s];
             for (int c = 0; c < numChannels; ++c)
-                slice[static_cast<size_t>(c)] = sectionChannels[s][c] + offset;
-            os.upsample(slice.data(), numChannels, frames);
-            sections[s].saturateOversampled(os.upsampled(), frames * factor, numChannels);
-            os.downsample(slice.data(), numChannels, frames);
+                slice[s][static_cast<size_t>(c)] = sectionChannels[s][c] + offset;
+            activeOversampler[s]->upsample(slice[s].data(), numChannels, frames);
         }
+        for (size_t s = 0; s < 2; ++s)
+            sections[s].saturateOversampled(activeOversampler[s]->upsampled(), frames * factor,
+                                            numChannels);
+        for (size_t s = 0; s < 2; ++s)
+            activeOversampler[s]->downsample(slice[s].data(), numChannels, frames);
     }
     processSections(outputs, aboveBuffer.channels, n, numChannels, coloured);
 }

@@ -184,10 +184,7 @@ bool CSectionProcessor::keepDelayedDry(float** channels, int frames, int numChan
 {
     if (frames > dry.frames) return false;
     for (int c = 0; c < numChannels; ++c)
-    {
-        std::memcpy(dry.channels[c], channels[c], static_cast<std::size_t>(frames) * sizeof(float));
-        dryDelay[static_cast<std::size_t>(c)].processBlock(dry.channels[c], frames);
-    }
+        dryDelay[static_cast<std::size_t>(c)].processBlock(channels[c], dry.channels[c], frames);
     dryKept = saturationOn && mixesDry();
     return saturationOn;
 }
