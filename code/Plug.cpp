@@ -129,33 +129,40 @@ void CPlug::setSampleRate(float rate)
 
 void CPlug::configureForSampleRate()
 {
+    // Only the saturation runs oversampled; every filter runs at the host rate.
     const auto rate = static_cast<float>(currentRate);
-    const auto mainRate = static_cast<float>(currentRate * oversampling.factorInUse);
-    for (int slot = 0; slot < kBankCount; ++slot)
+    for (CEqBank& bank : eqBanks)
     {
-        eqBanks[static_cast<size_t>(slot)].setSampleRate(slot < kBankBelowSoloL ? mainRate : rate);
-        eqBanks[static_cast<size_t>(slot)].update(true);
+        bank.setSampleRate(rate);
+        bank.update(true);
     }
     splitter.setSampleRate(rate);
     for (int c = 0; c < 2; ++c)
     {
-        for (COnePoleFilter* smoother : {&balanceSmoother[c], &mixSmoother[c], &outputSmoother[c]})
+        for (COnePoleFilter* smoother : {&balanceSmoother[c], &mixSmoother[c], &outputSmoother[c],
+                                         &panSmoother[0][c], &panSmoother[1][c]})
         {
             smoother->setSampleRate(rate);
             smoother->setFrequency(kSmootherCutoff);
         }
-        sections[static_cast<size_t>(c)].setSampleRate(rate);
+        sections[static_cast<size_t>(c)].setSampleRate(rate, oversampling.factorInUse);
 
         const auto maxLookahead = static_cast<int>(kMaxLookaheadSeconds * currentRate);
         lookaheadDelay[c].setSampleRate(rate);
         lookaheadDelay[c].allocate(maxLookahead);
-        lookaheadDelay[c].setDelay(static_cast<float>(kMaxLookaheadSeconds * currentRate));
         dryCompensationDelay[c].setSampleRate(rate);
         dryCompensationDelay[c].allocate(kDryCompensationStorage);
         dryCompensationDelay[c].setDelay(kDryCompensationDelay);
         sideChainDelay[c].setSampleRate(rate);
         sideChainDelay[c].allocate(maxLookahead);
     }
+    for (CDelay* delay : {&dryStemDelay[0], &dryStemDelay[1], &dryStemDelay[2], &dryStemDelay[3],
+                          &listenDelay[0], &listenDelay[1]})
+    {
+        delay->allocate(kDryCompensationStorage);
+        delay->setDelay(kDryCompensationDelay);
+    }
+    configureLookahead();
 }
 
 void CPlug::setBlockSize(VstInt32 size)
@@ -184,6 +191,9 @@ void CPlug::resume()
     if (time && (time->flags & kVstTempoValid) && time->tempo != tempo) tempo = time->tempo;
 
     prepareSignalPath();
+    // A project restored with oversampling on runs, and reports its latency, that way from the
+    // first block.
+    if (oversampling.osChangePending) applyOversamplingChange();
     configureAnalysers();
     analysers[kSectionBelow].parameter = 0.5f;
     wantEvents(1);

@@ -197,6 +197,8 @@ private:
     void applyBypass(float value);
     void applyLookahead(float value);
     void applySectionValue(VstInt32 index, float value);
+    // Look-ahead and side-chain delays from the stored values at the current rate.
+    void configureLookahead();
     void applyAnalyserWeighting(float value);
     void applyAnalyserOffset(float value);
     void reportLatency(VstInt32 samples);
@@ -213,9 +215,14 @@ private:
     std::array<CDelay, 2> lookaheadDelay;
     std::array<CDelay, 2> sideChainDelay;
     std::array<CDelay, 2> dryCompensationDelay;
+    std::array<CDelay, 4> dryStemDelay; // outputs 6..9 while oversampling
+    std::array<CDelay, 2> listenDelay;  // the listen modes while oversampling
+    bool listenDelayed = false;
+    bool resumingFromBypass = false;
     std::array<COnePoleFilter, 2> balanceSmoother;
     std::array<COnePoleFilter, 2> mixSmoother;
     std::array<COnePoleFilter, 2> outputSmoother;
+    std::array<std::array<COnePoleFilter, 2>, 2> panSmoother; // per section and channel
     velqa::SignalPathSettings path;
     velqa::OversamplingRequest oversampling;
     std::array<velqa::AnalyserSettings, 2> analysers;
@@ -251,13 +258,19 @@ private:
     void configureAnalysers();
     void processBlock(float** inputs, float** outputs, int n, int offset, int numChannels);
     float** buildSideChain(int n, int offset, int numChannels);
-    void writeExtraOutputs(float** outputs, int first, int n, int numChannels);
+    bool writeExtraOutputs(float** outputs, int first, int n, int numChannels);
     void runSections(float** outputs, int n, int numChannels);
-    void processSections(float** below, float** above, int frames, int numChannels);
+    void processSections(float** below, float** above, int frames, int numChannels,
+                         const bool* saturated);
     void applyBalanceGains(float** outputs, int n, int numChannels);
     void applyGlobalMix(float** outputs, int n, int numChannels);
     void applyOutputGain(float** outputs, int n, int numChannels);
+    void applyPan(velqa::Section section, float** channels, int n, int numChannels);
+    float panTarget(velqa::Section section, int channel) const;
+    // Whole-set loads place the pan at once instead of gliding there.
+    void settlePan();
     void publishMeters(const MeterValues& meters);
+    void clearDelayLines();
     void applyOversamplingChange();
 
     AnalyserThreads analyserThreads{analysers[velqa::kSectionBelow],

@@ -140,6 +140,7 @@ void CPlug::applySignalChange(VstInt32 index, float value, bool snap)
         const StereoGains gains = panGains(value);
         path.panBelowL = gains.left;
         path.panBelowR = gains.right;
+        if (restoring) settlePan();
         break;
     }
     case kPanAbove:
@@ -147,6 +148,7 @@ void CPlug::applySignalChange(VstInt32 index, float value, bool snap)
         const StereoGains gains = panGains(value);
         path.panAboveL = gains.left;
         path.panAboveR = gains.right;
+        if (restoring) settlePan();
         break;
     }
     case kSidechainOn:
@@ -164,14 +166,14 @@ void CPlug::applySignalChange(VstInt32 index, float value, bool snap)
         break;
     case kPanAboveOn:
         path.panAboveOn = on;
+        if (restoring) settlePan();
         break;
     case kPanBelowOn:
         path.panBelowOn = on;
+        if (restoring) settlePan();
         break;
     case kLookahead:
-        // The detector runs v·100 ms ahead of audio that is delayed by the full 100 ms.
-        path.sideChainDelay = static_cast<float>((1.0 - value) * 0.1 * currentRate);
-        for (CDelay& delay : sideChainDelay) delay.setDelay(path.sideChainDelay);
+        configureLookahead();
         break;
     case kLookaheadOn:
         applyLookahead(value);
@@ -262,12 +264,22 @@ void CPlug::applyBypass(float value)
     reportLatency(path.active ? path.lookaheadLatency + oversampling.latency() : 0);
 }
 
-void CPlug::applyLookahead(float value)
+void CPlug::applyLookahead(float)
 {
-    path.lookaheadOn = isOn(value);
-    path.lookaheadLatency = truncateToInt(currentRate * value * 0.1);
-    for (CDelay& delay : lookaheadDelay) delay.setDelay(static_cast<float>(path.lookaheadLatency));
+    configureLookahead();
     reportLatency(path.lookaheadLatency + oversampling.latency());
+}
+
+void CPlug::configureLookahead()
+{
+    // The audio is only delayed while the look-ahead is on, so only then is there latency.
+    const float on = liveValues[kLookaheadOn];
+    path.lookaheadOn = isOn(on);
+    path.lookaheadLatency = path.lookaheadOn ? truncateToInt(currentRate * on * 0.1) : 0;
+    for (CDelay& delay : lookaheadDelay) delay.setDelay(static_cast<float>(path.lookaheadLatency));
+    // The detector runs v·100 ms ahead of audio that is delayed by the full 100 ms.
+    path.sideChainDelay = static_cast<float>((1.0 - liveValues[kLookahead]) * 0.1 * currentRate);
+    for (CDelay& delay : sideChainDelay) delay.setDelay(path.sideChainDelay);
 }
 
 void CPlug::reportLatency(VstInt32 samples)

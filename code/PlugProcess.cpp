@@ -2,9 +2,12 @@
 
 #include "VST3Adapter/AdapterMessages.h"
 
+#include "code/ParameterMapping.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -18,8 +21,8 @@ namespace
 constexpr int kOversamplingFrame = 1024;
 constexpr int kOversamplingSlice = 128;
 constexpr float kExternalOnlyWeight = 0.9999f;
-constexpr double kBalanceTolerance = 1e-5;
-constexpr double kGainTolerance = 0.0001;
+// A gliding smoother this close to its target lands on it: the last step is below −120 dB.
+constexpr double kLandingDistance = 1e-6;
 
 // Spectrum display geometry the analysers are prepared for.
 constexpr float kAnalyserMinHz = 20.0f;
@@ -50,6 +53,23 @@ float peakOf(const float* x, int n)
     return peak;
 }
 
+// Zeroes subnormal samples; NaN and infinity stay visible.
+void flushSubnormals(float* x, int n)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+    const __m128 smallestNormal = _mm_set1_ps(std::numeric_limits<float>::min());
+    for (; i + 4 <= n; i += 4)
+    {
+        const __m128 v = _mm_loadu_ps(x + i);
+        const __m128 keep = _mm_cmpnlt_ps(_mm_and_ps(v, magnitude), smallestNormal);
+        _mm_storeu_ps(x + i, _mm_and_ps(v, keep));
+    }
+#endif
+    for (; i < n; ++i) x[i] = flushDenormal(x[i]);
+}
+
 void copyChannel(float* to, const float* from, int n)
 {
     if (to && from && to != from) std::memmove(to, from, sizeof(float) * static_cast<size_t>(n));
@@ -62,12 +82,13 @@ void scale(float* x, int n, float gain)
     for (int i = 0; i < n; ++i) x[i] *= gain;
 }
 
-// One smoother step towards target; y = a·target + b·y with its tail flushed.
+// One smoother step towards target, y = a·target + b·y, landing exactly on the target at the end
+// of the glide.
 float stepTowards(COnePoleFilter& s, float target)
 {
-    const double next = s.a * target + s.b * static_cast<double>(s.y);
-    s.y = flushDenormal(static_cast<float>(next));
-    return s.y;
+    const double next = s.a * target + s.b * s.y;
+    s.y = std::fabs(next - target) < kLandingDistance ? target : flushDenormal(next);
+    return static_cast<float>(s.y);
 }
 
 int oversamplerSlot(int factor)
@@ -114,7 +135,10 @@ void CPlug::prepareSignalPath()
     for (CSectionProcessor& section : sections) section.setBlockSize(largestFrames);
     splitter.setBlockSize(preparedFrames * oversampling.factorInUse);
     for (CSectionProcessor& section : sections)
+    {
         section.setBlockSize(preparedFrames * oversampling.factorInUse);
+        section.setOversamplingLatency(oversamplerBank[0][0].latency());
+    }
     selectOversamplers();
 }
 
@@ -148,9 +172,16 @@ void CPlug::processReplacing(float** inputs, float** outputs, VstInt32 sampleFra
     if (preparedFrames <= 0 || !aboveBuffer.channels)
     {
         // Not resumed yet: nothing is sized, so the block passes unchanged.
-        for (int c = 0; c < channels; ++c) copyChannel(outputs[c], inputs[c], sampleFrames);
+        for (int c = 0; c < channels; ++c)
+        {
+            copyChannel(outputs[c], inputs[c], sampleFrames);
+            flushSubnormals(outputs[c], sampleFrames);
+        }
         return;
     }
+    // Every output sample past this point comes out of arithmetic, which cannot produce a
+    // subnormal here; only the copies of the input (bypass, not resumed) are flushed by hand.
+    const CFlushToZeroScope flushToZero;
     // Hosts may exceed the announced block size; longer blocks run in prepared-size pieces.
     std::array<float*, 2> in{};
     std::array<float*, kNumOutputs> out{};
@@ -175,8 +206,22 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
 
     if (!path.active)
     {
+        // The sections are not heard while bypassed, so their outputs carry silence.
+        for (int c = 2; c < kNumOutputs; ++c)
+            if (outputs[c]) std::memset(outputs[c], 0, sizeof(float) * static_cast<size_t>(n));
+        for (int c = 0; c < numChannels; ++c) flushSubnormals(outputs[c], n);
         publishMeters({0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+        resumingFromBypass = true;
         return;
+    }
+    if (resumingFromBypass)
+    {
+        // Nothing ran while bypassed: the delay lines start empty instead of replaying what they
+        // held before.
+        velqa::platform::CBusyLockGuard guard(processLock);
+        clearDelayLines();
+        for (COversampler* os : activeOversampler) os->clear();
+        resumingFromBypass = false;
     }
 
     MeterValues meters{};
@@ -203,15 +248,24 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
         soloR->update(false);
     }
 
-    // The dry copy only feeds the global mix. Its setting is read once, so that a change while
-    // the block runs waits for the next block instead of mixing in a stale copy.
-    const bool mixing = path.mix != 1.0f;
+    // The dry copy feeds the global mix, also while it glides back to 1. Its setting is read once,
+    // so that a change while the block runs waits for the next block instead of mixing in a stale
+    // copy. While oversampling, the copy waits as long as the sections in a delay line that is
+    // fed all the time, so that it never holds old audio when the mix leaves 1.
+    bool mixing = path.mix != 1.0f;
+    for (int c = 0; c < numChannels; ++c)
+        mixing = mixing || mixSmoother[static_cast<size_t>(c)].y != 1.0;
+    const bool oversampled = oversampling.osOn;
     // From here the outputs are the Below part.
     for (int c = 0; c < numChannels; ++c)
     {
         copyChannel(undelayedBuffer.channels[c], outputs[c], n);
         if (path.lookaheadOn) lookaheadDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
-        if (mixing) copyChannel(dryBuffer.channels[c], outputs[c], n);
+        if (oversampled)
+            dryCompensationDelay[static_cast<size_t>(c)].processBlock(outputs[c],
+                                                                      dryBuffer.channels[c], n);
+        else if (mixing)
+            copyChannel(dryBuffer.channels[c], outputs[c], n);
         if (soloL)
         {
             copyChannel(soloCopyA.channels[c], outputs[c], n);
@@ -230,22 +284,18 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
     float** above = aboveBuffer.channels;
     splitter.process(outputs, sideChain, n, numChannels, above);
 
-    writeExtraOutputs(outputs, 6, n, numChannels);
+    const bool dryStems = writeExtraOutputs(outputs, 6, n, numChannels);
+    // The dry stems wait for the oversampled sections, so that every output lines up.
+    if (dryStems && oversampled)
+        for (size_t c = 0; c < dryStemDelay.size(); ++c)
+            dryStemDelay[c].processBlock(outputs[6 + c], n);
     meters.detectorLevel = splitter.getMaxLevel();
     meters.minimumGain = splitter.getMinGain();
 
     runSections(outputs, n, numChannels);
 
-    if (path.panAboveOn)
-    {
-        scale(above[0], n, path.panAboveL);
-        if (stereo) scale(above[1], n, path.panAboveR);
-    }
-    if (path.panBelowOn)
-    {
-        scale(outputs[0], n, path.panBelowL);
-        if (stereo) scale(outputs[1], n, path.panBelowR);
-    }
+    applyPan(kSectionAbove, above, n, numChannels);
+    applyPan(kSectionBelow, outputs, n, numChannels);
     writeExtraOutputs(outputs, 2, n, numChannels);
     applyBalanceGains(outputs, n, numChannels);
 
@@ -279,6 +329,15 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
                 outputs[c][i] =
                     (soloCopyB.channels[c][i] - soloCopyA.channels[c][i]) * path.outputGain;
     }
+    // What the listen modes play is taken at the host rate; while oversampling it waits as long
+    // as the sections do. Each listen starts from an empty delay rather than from an old one.
+    const bool delayListen = oversampled && (path.sideChainListen || soloL);
+    if (delayListen && !listenDelayed)
+        for (CDelay& delay : listenDelay) delay.clear();
+    listenDelayed = delayListen;
+    if (delayListen)
+        for (int c = 0; c < numChannels; ++c)
+            listenDelay[static_cast<size_t>(c)].processBlock(outputs[c], n);
 
     meters.outputLeft = peakOf(outputs[0], n);
     meters.outputRight = stereo ? peakOf(outputs[1], n) : 0.0f;
@@ -327,16 +386,17 @@ float** CPlug::buildSideChain(int n, int offset, int numChannels)
     return mixed;
 }
 
-void CPlug::writeExtraOutputs(float** outputs, int first, int n, int numChannels)
+bool CPlug::writeExtraOutputs(float** outputs, int first, int n, int numChannels)
 {
-    if (!extraOutputs) return;
+    if (!extraOutputs) return false;
     for (int c = first; c < first + 4; ++c)
-        if (!outputs[c]) return;
+        if (!outputs[c]) return false;
     const int right = numChannels == 2 ? 1 : 0;
     copyChannel(outputs[first], aboveBuffer.channels[0], n);
     copyChannel(outputs[first + 1], aboveBuffer.channels[right], n);
     copyChannel(outputs[first + 2], outputs[0], n);
     copyChannel(outputs[first + 3], outputs[right], n);
+    return true;
 }
 
 void CPlug::runSections(float** outputs, int n, int numChannels)
@@ -346,35 +406,42 @@ void CPlug::runSections(float** outputs, int n, int numChannels)
     velqa::platform::CBusyLockGuard guard(processLock);
     if (!oversampling.osOn)
     {
-        processSections(outputs, aboveBuffer.channels, n, numChannels);
+        processSections(outputs, aboveBuffer.channels, n, numChannels, nullptr);
         return;
     }
-    COversampler& belowOs = *activeOversampler[kSectionBelow];
-    COversampler& aboveOs = *activeOversampler[kSectionAbove];
-    const int factor = belowOs.getFactor();
-    std::array<float*, 2> below{};
-    std::array<float*, 2> above{};
+    // Only the saturation is what oversampling is for; the linear stages after it run at the host
+    // rate, so the tone stays the same whatever the factor.
+    float** sectionChannels[2] = {outputs, aboveBuffer.channels};
+    bool coloured[2] = {};
+    for (size_t s = 0; s < 2; ++s)
+        coloured[s] = sections[s].keepDelayedDry(sectionChannels[s], n, numChannels);
+    const int factor = activeOversampler[0]->getFactor();
+    std::array<std::array<float*, 2>, 2> slice{};
     for (int offset = 0; offset < n; offset += kOversamplingSlice)
     {
-        const int slice = std::min(kOversamplingSlice, n - offset);
-        for (int c = 0; c < numChannels; ++c)
+        const int frames = std::min(kOversamplingSlice, n - offset);
+        for (size_t s = 0; s < 2; ++s)
         {
-            below[static_cast<size_t>(c)] = outputs[c] + offset;
-            above[static_cast<size_t>(c)] = aboveBuffer.channels[c] + offset;
+            for (int c = 0; c < numChannels; ++c)
+                slice[s][static_cast<size_t>(c)] = sectionChannels[s][c] + offset;
+            activeOversampler[s]->upsample(slice[s].data(), numChannels, frames);
         }
-        aboveOs.upsample(above.data(), numChannels, slice);
-        belowOs.upsample(below.data(), numChannels, slice);
-        processSections(belowOs.upsampled(), aboveOs.upsampled(), slice * factor, numChannels);
-        aboveOs.downsample(above.data(), numChannels, slice);
-        belowOs.downsample(below.data(), numChannels, slice);
+        for (size_t s = 0; s < 2; ++s)
+            sections[s].saturateOversampled(activeOversampler[s]->upsampled(), frames * factor,
+                                            numChannels);
+        for (size_t s = 0; s < 2; ++s)
+            activeOversampler[s]->downsample(slice[s].data(), numChannels, frames);
     }
+    processSections(outputs, aboveBuffer.channels, n, numChannels, coloured);
 }
 
-void CPlug::processSections(float** below, float** above, int frames, int numChannels)
+void CPlug::processSections(float** below, float** above, int frames, int numChannels,
+                            const bool* saturated)
 {
     // The two sections are independent, so their filters share the lanes of one pass. Where
     // nothing happens between a section's colour filters and its equaliser, both run as one
-    // cascade in the first pass.
+    // cascade in the first pass. With saturated given, the sections were saturated already and
+    // say whether they are coloured.
     static_assert(2 + kBandsPerSection <= CBiquadLanes::kMaxStages);
     float** sectionChannels[2] = {below, above};
     constexpr EqBankSlot banks[2][2] = {{kBankBelowL, kBankBelowR}, {kBankAboveL, kBankAboveR}};
@@ -384,7 +451,8 @@ void CPlug::processSections(float** below, float** above, int frames, int numCha
     for (int s = 0; s < 2; ++s)
     {
         CSectionProcessor& section = sections[static_cast<size_t>(s)];
-        coloured[s] = section.saturateBlock(sectionChannels[s], frames, numChannels);
+        coloured[s] = saturated ? saturated[s]
+                                : section.saturateBlock(sectionChannels[s], frames, numChannels);
         if (!coloured[s]) continue;
         equalised[s] = section.finishIsIdentity(numChannels, true);
         for (int c = 0; c < numChannels; ++c)
@@ -419,7 +487,7 @@ void CPlug::applyBalanceGains(float** outputs, int n, int numChannels)
         COnePoleFilter& s = balanceSmoother[static_cast<size_t>(c)];
         float* above = aboveBuffer.channels[c];
         float* below = outputs[c];
-        if (std::fabs(static_cast<double>(s.y) - target) < kBalanceTolerance)
+        if (s.y == target)
         {
             scale(above, n, path.aboveGain);
             scale(below, n, path.belowGain);
@@ -427,40 +495,28 @@ void CPlug::applyBalanceGains(float** outputs, int n, int numChannels)
         }
         for (int i = 0; i < n; ++i)
         {
-            const float y = stepTowards(s, target);
-            float gainAbove = 1.0f;
-            float gainBelow = 1.0f;
-            if (y >= 0.5f)
-                gainBelow = 4.0f * (1.0f - y) * (1.0f - y);
-            else
-                gainAbove = 4.0f * y * y;
-            path.aboveGain = gainAbove;
-            path.belowGain = gainBelow;
-            above[i] *= gainAbove;
-            below[i] *= gainBelow;
+            const BalanceGains gains = balanceGains(stepTowards(s, target));
+            above[i] *= gains.above;
+            below[i] *= gains.below;
         }
     }
 }
 
 void CPlug::applyGlobalMix(float** outputs, int n, int numChannels)
 {
-    if (path.mix == 1.0f) return;
     float** dry = dryBuffer.channels;
-    if (oversampling.osOn)
-        for (int c = 0; c < numChannels; ++c)
-            dryCompensationDelay[static_cast<size_t>(c)].processBlock(dry[c], n);
     const float mix = path.mix;
     for (int c = 0; c < numChannels; ++c)
     {
         COnePoleFilter& s = mixSmoother[static_cast<size_t>(c)];
         float* out = outputs[c];
-        if (std::fabs(static_cast<double>(s.y) - mix) >= kGainTolerance)
+        if (s.y != mix)
             for (int i = 0; i < n; ++i)
             {
                 const float y = stepTowards(s, mix);
                 out[i] = (1.0f - y) * dry[c][i] + y * out[i];
             }
-        else
+        else if (mix != 1.0f)
             for (int i = 0; i < n; ++i) out[i] = path.dryMix * dry[c][i] + mix * out[i];
     }
 }
@@ -468,15 +524,50 @@ void CPlug::applyGlobalMix(float** outputs, int n, int numChannels)
 void CPlug::applyOutputGain(float** outputs, int n, int numChannels)
 {
     const float gain = path.outputGain;
-    if (gain == 1.0f) return;
     for (int c = 0; c < numChannels; ++c)
     {
         COnePoleFilter& s = outputSmoother[static_cast<size_t>(c)];
-        if (std::fabs(static_cast<double>(s.y) - gain) >= kGainTolerance)
+        if (s.y != gain)
             for (int i = 0; i < n; ++i) outputs[c][i] *= stepTowards(s, gain);
         else
             scale(outputs[c], n, gain);
     }
+}
+
+float CPlug::panTarget(Section section, int channel) const
+{
+    if (section == kSectionAbove)
+        return path.panAboveOn ? (channel == 0 ? path.panAboveL : path.panAboveR) : 1.0f;
+    return path.panBelowOn ? (channel == 0 ? path.panBelowL : path.panBelowR) : 1.0f;
+}
+
+void CPlug::applyPan(Section section, float** channels, int n, int numChannels)
+{
+    for (int c = 0; c < numChannels; ++c)
+    {
+        COnePoleFilter& s = panSmoother[static_cast<size_t>(section)][static_cast<size_t>(c)];
+        const float target = panTarget(section, c);
+        if (s.y == target)
+            scale(channels[c], n, target);
+        else
+            for (int i = 0; i < n; ++i) channels[c][i] *= stepTowards(s, target);
+    }
+}
+
+void CPlug::settlePan()
+{
+    for (Section section : {kSectionBelow, kSectionAbove})
+        for (int c = 0; c < 2; ++c)
+            panSmoother[static_cast<size_t>(section)][static_cast<size_t>(c)].y =
+                panTarget(section, c);
+}
+
+void CPlug::clearDelayLines()
+{
+    for (auto* lines : {&lookaheadDelay, &sideChainDelay, &dryCompensationDelay, &listenDelay})
+        for (CDelay& delay : *lines) delay.clear();
+    for (CDelay& delay : dryStemDelay) delay.clear();
+    for (CSectionProcessor& section : sections) section.clearDelayedDry();
 }
 
 void CPlug::publishMeters(const MeterValues& meters)
@@ -500,6 +591,8 @@ void CPlug::applyOversamplingChange()
         oversampling.lastFactorUsed = oversampling.factorRequested;
         // Everything below stays within what prepareSignalPath allocated.
         selectOversamplers();
+        // Delay lines start empty, as the oversamplers do.
+        clearDelayLines();
         configureForSampleRate();
         const int frames = preparedFrames * oversampling.factorInUse;
         splitter.setBlockSize(frames);

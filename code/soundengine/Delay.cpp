@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -64,9 +65,28 @@ void CDelay::setDelay(float delaySamples)
     weightB = static_cast<float>(frac);
 }
 
-void CDelay::processBlock(float* x, int n)
+void CDelay::processBlock(const float* input, float* output, int n)
 {
-    for (int i = 0; i < n; ++i) x[i] = process(x[i]);
+    if (weightA != 1.0f || weightB != 0.0f)
+    {
+        for (int i = 0; i < n; ++i) output[i] = process(input[i]);
+        return;
+    }
+    // A whole-sample delay moves in runs that do not wrap and whose reads the same run's writes do
+    // not touch: no longer than the delay, nor than the rest of the ring beyond it.
+    const std::uint32_t delay = (write - readA) & mask;
+    for (int done = 0; done < n;)
+    {
+        std::uint32_t run = std::min(
+            {static_cast<std::uint32_t>(n - done), length - write, length - readA, length - delay});
+        if (delay > 0) run = std::min(run, delay);
+        std::memcpy(data + write, input + done, sizeof(float) * run);
+        std::memcpy(output + done, data + readA, sizeof(float) * run);
+        write = (write + run) & mask;
+        readA = (readA + run) & mask;
+        readB = (readB + run) & mask;
+        done += static_cast<int>(run);
+    }
 }
 
 void CDelay::clear()

@@ -31,7 +31,9 @@ public:
     void allocate(int samples);
     // Delay in samples, fractional; held within what the ring can hold.
     void setDelay(float delaySamples);
-    void processBlock(float* x, int n);
+    void processBlock(float* x, int n) { processBlock(x, x, n); }
+    // input and output may be the same array.
+    void processBlock(const float* input, float* output, int n);
     void clear();
 
     std::uint32_t getLength() const { return length; }

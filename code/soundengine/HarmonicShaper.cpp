@@ -1,6 +1,8 @@
 #include "code/soundengine/HarmonicShaper.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace
 {
@@ -34,6 +36,21 @@ void blend(const float (*tables)[8], float character, float drive, float* out)
 float polynomial(const float* c, float x)
 {
     return x * (c[1] + x * (c[2] + x * (c[3] + x * (c[4] + x * (c[5] + x * (c[6] + x * c[7]))))));
+}
+
+// Headroom of the tails above a curve's value at |x| = 1.
+constexpr float kTailHeight = 1.0f;
+
+// A tail that leaves 0 with the given slope, rises monotonically and approaches kTailHeight;
+// written so that an infinite excess still gives a finite value.
+float tail(float excess, float slope)
+{
+    return kTailHeight - kTailHeight * kTailHeight / (kTailHeight + slope * excess);
+}
+
+float excessOverOne(float x)
+{
+    return std::fmax(std::fabs(x) - 1.0f, 0.0f);
 }
 } // namespace
 
@@ -70,15 +87,28 @@ void CHarmonicShaper::setParameter(int index, float value)
     }
 }
 
-void CHarmonicShaper::setSampleRate(float rate)
+void CHarmonicShaper::setSampleRate(float rate, int oversampling)
 {
     sampleRate = rate;
+    const int interleave = std::clamp(oversampling, 1, kMaxOversampling);
+    if (interleave != tapeInterleave) reset();
+    tapeInterleave = interleave;
     computeTape();
+}
+
+void CHarmonicShaper::reset()
+{
+    std::fill(std::begin(tapeHistory), std::end(tapeHistory), 0.0);
+    tapePhase = 0;
 }
 
 void CHarmonicShaper::computeTube()
 {
     blend(kTube, tubeCharacter, tubeDrive, tube);
+    float slope = 1.0f;
+    for (int k = 1; k < 8; ++k) slope += static_cast<float>(k) * tube[k];
+    // Where the curve already turns down at 1 the tail stays level, which is still monotonic.
+    tubeSlopeAtOne = std::fmax(slope, 0.0f);
 }
 
 void CHarmonicShaper::computeTape()
@@ -93,11 +123,28 @@ void CHarmonicShaper::computeTape()
 
 void CHarmonicShaper::processTube(float* x, int n)
 {
-    for (int i = 0; i < n; ++i) x[i] += polynomial(tube, x[i]);
+    // Branch-free so that the loop stays packed.
+    for (int i = 0; i < n; ++i)
+    {
+        const float v = std::fmin(std::fmax(x[i], -1.0f), 1.0f);
+        const float beyond = tail(excessOverOne(x[i]), tubeSlopeAtOne);
+        x[i] = v + polynomial(tube, v) + std::copysign(beyond, x[i]);
+    }
 }
 
 void CHarmonicShaper::processTape(float* x, int n)
 {
+    // Beyond |x| = 1 the direct part bends into a tail of slope 1 and the polynomial part holds
+    // its value at 1.
+    const double a = tapeLowPass.a;
+    const double b = tapeLowPass.b;
     for (int i = 0; i < n; ++i)
-        x[i] = tapeNorm * (x[i] + tapeLowPass.process(polynomial(tape, x[i])));
+    {
+        const float v = std::fmin(std::fmax(x[i], -1.0f), 1.0f);
+        const float direct = v + std::copysign(tail(excessOverOne(x[i]), 1.0f), x[i]);
+        double& y = tapeHistory[tapePhase];
+        y = flushDenormal(y * b + static_cast<double>(polynomial(tape, v)) * a);
+        tapePhase = tapePhase + 1 == tapeInterleave ? 0 : tapePhase + 1;
+        x[i] = tapeNorm * (direct + static_cast<float>(y));
+    }
 }

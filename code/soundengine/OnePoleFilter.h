@@ -17,24 +17,24 @@ public:
 
     float process(float x) override
     {
-        double next = static_cast<double>(y) * b + static_cast<double>(x) * a;
-        float stored = flushDenormal(static_cast<float>(next));
-        if (isNonFinite(stored)) stored = 0.0f;
-        y = stored;
-        return mode == kLowPassOutput ? y : x - y;
+        double next = flushDenormal(y * b + static_cast<double>(x) * a);
+        if (isNonFinite(next)) next = 0.0;
+        y = next;
+        const auto out = static_cast<float>(y);
+        return mode == kLowPassOutput ? flushDenormal(out) : x - out;
     }
 
     void setSampleRate(float rate) override { sampleRate = rate; }
     // Cutoff in Hz at the stored sample rate.
     void setFrequency(float frequency) override;
     void setMode(int newMode) { mode = newMode; }
-    void reset() { y = 0.0f; }
+    void reset() { y = 0.0; }
 
     int kind = 7;
     double a = 1.0;
     double b = 0.0;
     double spare = 0.0;
-    float y = 0.0f;
+    double y = 0.0; // double, so that a smoother gliding in tiny steps still reaches its target
     double sampleRate = 44100.0;
     int mode = kLowPassOutput;
 };

@@ -91,14 +91,14 @@ void CSectionProcessor::setMix(float v)
     dryMix = 1.0f - v;
 }
 
-void CSectionProcessor::setSampleRate(float rate)
+void CSectionProcessor::setSampleRate(float rate, int oversampling)
 {
     sampleRate = rate;
     configureShelves();
     const float characters[2] = {kLeftCharacter, kRightCharacter};
     for (int c = 0; c < 2; ++c)
     {
-        shaper[c].setSampleRate(rate);
+        shaper[c].setSampleRate(rate, oversampling);
         shaper[c].setParameter(CHarmonicShaper::kTapeCharacter, characters[c]);
         shaper[c].setParameter(CHarmonicShaper::kTubeCharacter, characters[c]);
     }
@@ -107,6 +107,15 @@ void CSectionProcessor::setSampleRate(float rate)
 void CSectionProcessor::setBlockSize(int frames)
 {
     dry.resize(frames, 2);
+}
+
+void CSectionProcessor::setOversamplingLatency(int samples)
+{
+    for (CDelay& delay : dryDelay)
+    {
+        delay.allocate(samples + 1);
+        delay.setDelay(static_cast<float>(samples));
+    }
 }
 
 void CSectionProcessor::configureShelves()
@@ -176,6 +185,26 @@ bool CSectionProcessor::saturateBlock(float** channels, int frames, int numChann
         if (saturationActive) saturate(x, frames, c);
     }
     return true;
+}
+
+bool CSectionProcessor::keepDelayedDry(float** channels, int frames, int numChannels)
+{
+    if (frames > dry.frames) return false;
+    for (int c = 0; c < numChannels; ++c)
+        dryDelay[static_cast<std::size_t>(c)].processBlock(channels[c], dry.channels[c], frames);
+    dryKept = saturationOn && mixesDry();
+    return saturationOn;
+}
+
+void CSectionProcessor::saturateOversampled(float** channels, int frames, int numChannels)
+{
+    if (!saturationOn || !saturationActive) return;
+    for (int c = 0; c < numChannels; ++c) saturate(channels[c], frames, c);
+}
+
+void CSectionProcessor::clearDelayedDry()
+{
+    for (CDelay& delay : dryDelay) delay.clear();
 }
 
 int CSectionProcessor::colourFilters(int channel, CBiquad** out)

@@ -3,7 +3,10 @@
 #include "code/soundengine/Biquad.h"
 #include "code/soundengine/BiquadLanes.h"
 #include "code/soundengine/Buffer.h"
+#include "code/soundengine/Delay.h"
 #include "code/soundengine/HarmonicShaper.h"
+
+#include <array>
 
 // The colouring stage of one section (Below or Above): saturation, a tilt around the pivot
 // frequency, a wet/dry mix of both, then a stereo width stage. Saturation, colour and mix sit
@@ -46,9 +49,14 @@ public:
     {
         saturationMode = static_cast<int>(2.0f * (v > 0.0f ? (v < 1.0f ? v : 1.0f) : 0.0f));
     }
-    void setSampleRate(float sampleRate);
+    // The saturation may run oversampled, at sampleRate × oversampling; everything else runs at
+    // sampleRate.
+    void setSampleRate(float sampleRate, int oversampling = 1);
     // Allocates: setup code only.
     void setBlockSize(int frames);
+    // How far an oversampled saturation lags its input; the dry signal is delayed to match.
+    // Allocates: setup code only.
+    void setOversamplingLatency(int samples);
 
     // In place on min(numChannels, 2) channels. Blocks longer than the prepared size are processed
     // in slices.
@@ -59,6 +67,13 @@ public:
     // and saturates; when it returns true the caller runs colourFilters of each channel, in
     // order, over the block, then finishBlock with coloured = true.
     bool saturateBlock(float** channels, int frames, int numChannels);
+    // The same first step when only the saturation runs oversampled: keepDelayedDry takes the
+    // host-rate block (the dry copy is delayed by the oversampling latency, and kept flowing
+    // while saturation is off so that it never holds stale audio), saturateOversampled the
+    // up-converted block. Colour filters and finishBlock then run on the down-converted block.
+    bool keepDelayedDry(float** channels, int frames, int numChannels);
+    void saturateOversampled(float** channels, int frames, int numChannels);
+    void clearDelayedDry();
     // Fills out with up to two filters; returns their number.
     int colourFilters(int channel, CBiquad** out);
     void finishBlock(float** channels, int frames, int numChannels, bool coloured);
@@ -106,6 +121,7 @@ private:
     bool widthOn = false;
     int saturationMode = kFet;
     CHarmonicShaper shaper[2];
+    std::array<CDelay, 2> dryDelay;
     CBiquadLanes lanes;
     // Whether saturateBlock kept the dry signal: the mix setting may change on another thread
     // before finishBlock, which must then not mix in a copy that was never made.

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
+#include <cstdio>
 #include <numbers>
+#include <string>
 
 using namespace velqa;
 
@@ -50,31 +53,92 @@ double aliasLevel(bool oversampled)
     return sum;
 }
 
-} // namespace
-
-TEST(OversampledPath, EveryFactorPassesASineWithTheReportedLatency)
+// Magnitude responses in dB at log-spaced frequencies from 20 Hz to 18 kHz, from a small
+// exponential sweep and what comes out of the main output.
+std::vector<double> sweptResponse(const std::vector<std::pair<VstInt32, float>>& settings,
+                                  int factor)
 {
-    for (int factor : {2, 4, 8, 16})
+    Harness h;
+    for (const auto& [index, value] : settings) h.set(index, value);
+    if (factor > 1)
     {
-        SCOPED_TRACE(factor);
-        Harness h;
-        h.set(kDyna, 1.0f);
         h.set(kOversamplingFactor, factorValue(factor));
         h.set(kOversamplingOn, 1.0f);
-        const Source input = sine(1000.0, 0.5);
-        const long frames = 8 * Harness::kBlock + 4096;
-        const Channels out = h.render(input, frames);
-        EXPECT_EQ(h.plug.getOversampling().factorInUse, factor);
-        EXPECT_EQ(h.latency(), kFrameDelay);
-        EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay);
-        // The first block still ran at the host rate; the oversampled delay starts with the next.
-        double worst = 0.0;
-        for (long i = frames - 4096; i < frames; ++i)
+    }
+    h.render([](int, long) { return 0.0f; }, Harness::kBlock); // the switch applies here
+    constexpr long kSweep = 1 << 15;
+    const double rate = Harness::kRate;
+    const double growth = std::log(20000.0 / 15.0);
+    std::vector<float> in(kSweep + 8192, 0.0f);
+    for (long i = 0; i < kSweep; ++i)
+    {
+        const double t = static_cast<double>(i) / kSweep;
+        const double phase =
+            2.0 * std::numbers::pi * 15.0 * kSweep / rate / growth * (std::exp(growth * t) - 1.0);
+        const double fade = std::min({1.0, 20.0 * t, 20.0 * (1.0 - t)});
+        in[static_cast<size_t>(i)] = static_cast<float>(0.01 * fade * std::sin(phase));
+    }
+    const Channels out =
+        h.render([&](int, long i) { return in[static_cast<size_t>(i - Harness::kBlock)]; },
+                 static_cast<long>(in.size()));
+    std::vector<double> response;
+    for (double f = 20.0; f <= 18000.0; f *= std::pow(2.0, 1.0 / 6.0))
+    {
+        const std::complex<double> step = std::polar(1.0, -2.0 * std::numbers::pi * f / rate);
+        std::complex<double> z = 1.0, x = 0.0, y = 0.0;
+        for (size_t i = 0; i < in.size(); ++i, z *= step)
         {
-            const float error = out[0][static_cast<size_t>(i)] - input(0, i - kFrameDelay);
-            worst = std::max(worst, static_cast<double>(std::fabs(error)));
+            x += static_cast<double>(in[i]) * z;
+            y += static_cast<double>(out[0][i]) * z;
         }
-        EXPECT_LT(worst, 0.5 * (std::pow(10.0, 0.1 / 20.0) - 1.0));
+        response.push_back(20.0 * std::log10(std::abs(y) / std::abs(x)));
+    }
+    return response;
+}
+
+} // namespace
+
+// Oversampling is there to lower aliasing; it must not change the tone. Prints the largest
+// deviation from the 1x response per setting and factor.
+TEST(OversampledPath, EveryFactorKeepsTheSmallSignalResponseOfOneX)
+{
+    using Settings = std::vector<std::pair<VstInt32, float>>;
+    const Settings colourOnly = {{kSatOnBelow, 1.0f}, {kSatBelow, 0.0f}};
+    const auto with = [](Settings s, std::initializer_list<std::pair<VstInt32, float>> more)
+    {
+        s.insert(s.end(), more);
+        return s;
+    };
+    const std::pair<std::string, Settings> cases[] = {
+        {"colour 0 %", with(colourOnly, {{kColBelow, 0.0f}})},
+        {"colour 50 %", with(colourOnly, {{kColBelow, 0.5f}})},
+        {"colour 100 %", with(colourOnly, {{kColBelow, 1.0f}})},
+        {"FET drive 0.1", with(colourOnly, {{kTypeBelow, 0.0f}, {kSatBelow, 0.1f}})},
+        {"TUBE drive 0.1", with(colourOnly, {{kTypeBelow, 0.5f}, {kSatBelow, 0.1f}})},
+        {"TAPE drive 0.1", with(colourOnly, {{kTypeBelow, 1.0f}, {kSatBelow, 0.1f}})},
+        {"TAPE drive 1", with(colourOnly, {{kTypeBelow, 1.0f}, {kSatBelow, 1.0f}})},
+        {"high shelf 8 kHz +12 dB",
+         {{kOnBelow, 1.0f},
+          {eqIndex(kSectionBelow, 0, kBandState), 0.0f},
+          {eqIndex(kSectionBelow, 0, kBandFreq), 0.8674f},
+          {eqIndex(kSectionBelow, 0, kBandGain), 1.0f}}},
+    };
+    std::printf("%-24s %8s %8s %8s %8s   (largest |dB| vs 1x, 20 Hz - 18 kHz)\n", "setting", "2x",
+                "4x", "8x", "16x");
+    for (const auto& [name, settings] : cases)
+    {
+        const std::vector<double> reference = sweptResponse(settings, 1);
+        std::printf("%-24s", name.c_str());
+        for (int factor : {2, 4, 8, 16})
+        {
+            const std::vector<double> response = sweptResponse(settings, factor);
+            double worst = 0.0;
+            for (size_t i = 0; i < response.size(); ++i)
+                worst = std::max(worst, std::fabs(response[i] - reference[i]));
+            std::printf(" %8.4f", worst);
+            EXPECT_LT(worst, 0.1) << name << " at " << factor << "x";
+        }
+        std::printf("\n");
     }
 }
 
@@ -84,13 +148,13 @@ TEST(OversampledPath, SwitchingOffReportsTheLatencyAgain)
     h.set(kOversamplingOn, 1.0f);
     h.render(sine(100.0, 0.1), Harness::kBlock);
     EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay);
-    h.set(kLookaheadOn, 0.5f);
+    h.set(kLookaheadOn, 0.75f);
     h.render(sine(100.0, 0.1), Harness::kBlock);
-    EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay + 2400);
+    EXPECT_EQ(h.plug.latencyReports.back(), kFrameDelay + 3600);
     h.set(kOversamplingOn, 0.0f);
     h.render(sine(100.0, 0.1), Harness::kBlock);
-    EXPECT_EQ(h.plug.latencyReports.back(), 2400);
-    EXPECT_EQ(h.latency(), 2400);
+    EXPECT_EQ(h.plug.latencyReports.back(), 3600);
+    EXPECT_EQ(h.latency(), 3600);
 }
 
 TEST(OversampledPath, SaturationAliasesLessWhenOversampled)

@@ -71,7 +71,6 @@ Channels Harness::render(const Source& source, long frames)
     Channels result;
     for (auto& channel : result) channel.resize(static_cast<size_t>(frames));
     std::array<std::vector<float>, 2> input;
-    std::array<std::vector<float>, CPlug::kNumOutputs> output;
     for (auto& channel : input) channel.resize(kBlock);
     for (auto& channel : output) channel.resize(kBlock);
     for (long done = 0; done < frames; done += kBlock)

@@ -45,6 +45,9 @@ public:
     long position = 0;
 
 private:
+    // Kept from block to block, as a host keeps its buffers, so that an output the effect leaves
+    // unwritten shows old audio.
+    std::array<std::vector<float>, CPlug::kNumOutputs> output;
     SideChainLink link{};
     Source sideChainSource;
     std::array<std::vector<float>, 2> sideChainData;

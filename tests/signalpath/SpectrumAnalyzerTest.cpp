@@ -110,3 +110,44 @@ TEST_F(Analyser, DisplayGainLiftsAQuietSineToTheTop)
     analyseSignal(minus24dB, 1000.0);
     EXPECT_EQ(resultAt(columnOf(1000.0)), 0);
 }
+
+// A tilt of s dB per octave around the pivot shows a sine n octaves away as a sine n·s dB louder
+// shows without tilt.
+TEST(AnalyserTilt, LiftsEachOctaveAboveThePivotBySlopeDecibels)
+{
+    // Settled height of a sine in its column, on a fresh analyser so that no fall is left over.
+    const auto heightOf = [](bool tilt, float slope, float pivot, double db, double frequency)
+    {
+        CSpectrumAnalyzer a;
+        a.configure(kRate, 20.0f, 22000.0f, kWidth, kHeight, 48.0f);
+        a.setTilt(tilt, slope, pivot);
+        std::vector<float> block(256);
+        float* channels[] = {block.data()};
+        long phase = 0;
+        for (int frame = 0; frame < 6; ++frame)
+        {
+            do
+                for (float& x : block)
+                    x = static_cast<float>(
+                        std::pow(10.0, db / 20.0) *
+                        std::sin(2.0 * std::numbers::pi * frequency * phase++ / kRate));
+            while (!a.feed(channels, 256, 1));
+            a.analyse();
+        }
+        int count = 0;
+        return a.columns(count)[a.columnOfBin(
+            static_cast<int>(std::lround(frequency * a.getFftSize() / kRate)))];
+    };
+    struct Case
+    {
+        float slope, pivot;
+        double frequency, liftDb;
+    };
+    for (const Case& t : {Case{6.0f, 100.0f, 1600.0, 24.0}, Case{3.0f, 100.0f, 400.0, 6.0},
+                          Case{3.0f, 1000.0f, 250.0, -6.0}, Case{6.0f, 1000.0f, 1000.0, 0.0}})
+    {
+        SCOPED_TRACE(t.frequency);
+        EXPECT_NEAR(heightOf(true, t.slope, t.pivot, -30.0, t.frequency),
+                    heightOf(false, t.slope, t.pivot, -30.0 + t.liftDb, t.frequency), 1);
+    }
+}

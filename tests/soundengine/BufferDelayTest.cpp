@@ -60,6 +60,29 @@ TEST(Delay, IntegerFractionalAndZeroDelays)
     EXPECT_EQ(delay.process(5.0f), 5.0f);
 }
 
+// Whole-sample delays move in runs; the result must not depend on how the blocks fall.
+TEST(Delay, WholeSampleDelaysInBlocksEqualSampleBySample)
+{
+    std::vector<float> x(3000);
+    std::iota(x.begin(), x.end(), 1.0f);
+    for (float d : {0.0f, 1.0f, 7.0f, 255.0f})
+        for (int block : {1, 5, 64, 300})
+        {
+            CDelay byBlock, bySample;
+            for (CDelay* delay : {&byBlock, &bySample})
+            {
+                delay->allocate(256);
+                delay->setDelay(d);
+            }
+            std::vector<float> y = x;
+            for (size_t at = 0; at < y.size(); at += static_cast<size_t>(block))
+                byBlock.processBlock(y.data() + at,
+                                     std::min(block, static_cast<int>(y.size() - at)));
+            for (size_t i = 0; i < x.size(); ++i)
+                ASSERT_EQ(y[i], bySample.process(x[i])) << d << " " << block << " " << i;
+        }
+}
+
 TEST(Delay, SetTimeAllocatesAndDelaysBySeconds)
 {
     CDelay timed;

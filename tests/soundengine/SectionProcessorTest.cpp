@@ -158,3 +158,40 @@ TEST(SectionProcessor, SwitchesMixAndWidth)
     wide.setWidth(0.0f);
     EXPECT_EQ(run(wide, l, r, 1).first, l);
 }
+
+TEST(SectionProcessor, HotInputStaysWithinSixDecibelsOfItsPeakAndRisesMonotonically)
+{
+    // A settled level per step, so that the tape low-pass shows the static curve.
+    const auto settledOutput = [](CSectionProcessor& p, float level)
+    {
+        std::vector<float> x(256, level);
+        return run(p, x, x, 1).first.back();
+    };
+    for (float type : {0.0f, 0.5f, 1.0f})
+        for (float drive : {0.01f, 0.1f, 0.35f, 0.7f, 1.0f})
+        {
+            CSectionProcessor p;
+            prepare(p);
+            p.setSaturationOn(true);
+            p.setSaturationType(type);
+            p.setDrive(drive);
+            for (double db = 0.0; db <= 60.0; db += 2.0)
+            {
+                const auto peak = static_cast<float>(std::pow(10.0, db / 20.0));
+                std::vector<float> l(2048);
+                for (size_t i = 0; i < l.size(); ++i)
+                    l[i] = peak * std::sin(0.05f * static_cast<float>(i));
+                float out = 0.0f;
+                for (float y : run(p, l, l).first) out = std::max(out, std::fabs(y));
+                ASSERT_LE(out, 2.0f * peak) << type << " " << drive << " " << db;
+            }
+            float previous = settledOutput(p, 1.0f);
+            for (float level = 1.0f; level < 1e4f; level *= 1.25f)
+            {
+                const float y = settledOutput(p, level);
+                ASSERT_GE(y, previous - 1e-6f) << type << " " << drive << " " << level;
+                ASSERT_FLOAT_EQ(settledOutput(p, -level), -y);
+                previous = y;
+            }
+        }
+}
