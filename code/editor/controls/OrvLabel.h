@@ -1,0 +1,12 @@
+#pragma once
+// Static text in the editor's look: transparent, no frame, light text.
+
+#include "code/editor/controls/OrvControlCommon.h"
+#include "vstgui/lib/controls/ctextlabel.h"
+
+class COrvLabel : public VSTGUI::CTextLabel, public COrvControlCommon
+{
+public:
+    COrvLabel(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener, VSTGUI::int32 tag,
+              const std::string& text = "", VSTGUI::CBitmap* background = nullptr);
+};
