@@ -36,6 +36,7 @@ namespace
 
 constexpr int32 kTagStatusLine = 14;
 constexpr int32 kTagPresetName = 27;
+constexpr int32 kTagMouseOverHelp = 181;
 constexpr int32 kTagZoom = 182;
 constexpr int32 kTagMessage = 187;
 constexpr int32 kTagAboveCover = 110;
@@ -343,6 +344,7 @@ void CGui::buildFrame(CFrameCM* newFrame)
         status->setHoriAlign(kLeftText);
     if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName)))
         name->setHoriAlign(kLeftText);
+    if (CControl* help = getControl(kTagMouseOverHelp)) help->setValue(mouseOverHelp ? 1.0f : 0.0f);
     if (CControl* zoomList = getControl(kTagZoom))
         zoomList->setValue(
             indexToValue(zoomChoiceOfPercent(static_cast<int32>(getZoom() * 100.0 + 1e-9))));
