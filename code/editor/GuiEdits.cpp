@@ -11,6 +11,8 @@
 #include "code/editor/displays/ParamEqView2.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
+
 using namespace VSTGUI;
 using namespace velqa;
 using namespace velqa::editor;
@@ -75,6 +77,10 @@ void CGui::changeParameters(std::initializer_list<Change> changes)
 
 void CGui::changeParameters(const Change* first, const Change* last)
 {
+    std::array<float, kHostParameterCount> before{};
+    for (VstInt32 i = 0; i < kHostParameterCount; ++i)
+        before[static_cast<size_t>(i)] = getParameter(i);
+
     // One gesture for all: every parameter is open before the first value moves.
     for (const Change* c = first; c != last; ++c) openGesture(c->index);
     for (const Change* c = first; c != last; ++c)
@@ -83,6 +89,21 @@ void CGui::changeParameters(const Change* first, const Change* last)
             setParameterAutomated(c->index, c->value);
         else // settings and messages the host does not know
             setParameterQuietly(c->index, c->value);
+    }
+
+    // The effect's own rules may have moved other parameters (solo rules, band activation,
+    // links) or refused a value: the host hears the effect's values too, inside the gesture.
+    // Setting a parameter to the value it holds changes nothing more.
+    for (VstInt32 i = 0; i < kHostParameterCount; ++i)
+    {
+        const float now = getParameter(i);
+        const Change* own =
+            std::find_if(first, last, [i](const Change& c) { return c.index == i; });
+        const float expected = own != last ? own->value : before[static_cast<size_t>(i)];
+        if (now == expected) continue;
+        openGesture(i);
+        setParameterAutomated(i, now);
+        closeGesture(i);
     }
     for (const Change* c = first; c != last; ++c) closeGesture(c->index);
 }
