@@ -163,7 +163,7 @@ tresult PLUGIN_API ViewAdapter::findTag(int32 tag, ViewRect* rect, TBool* visibl
     if (!view) return kResultFalse;
     const VSTGUI::CRect& size = view->getViewSize();
     VSTGUI::CPoint topLeft(size.left, size.top);
-    if (VSTGUI::CView* parent = view->getParentView()) parent->localToFrame(topLeft);
+    view->localToFrame(topLeft);
     if (rect)
         *rect = ViewRect(static_cast<int32>(std::lround(topLeft.x)),
                          static_cast<int32>(std::lround(topLeft.y)),
