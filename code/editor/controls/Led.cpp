@@ -21,8 +21,10 @@ void CLed::draw(CDrawContext* context)
 int32 CLed::frameIndex() const
 {
     const bool lit = mode == kMomentary ? pressed && pressedInside : value > 0.5f;
-    const bool hover = isHovered() && showsHover() && frames >= 4;
-    return (lit && frames >= 2 ? 1 : 0) + (hover ? 2 : 0);
+    const int32 plain = lit && frames >= 2 ? 1 : 0;
+    if (!isHovered() || !showsHover()) return plain;
+    const int32 hover = plain + hoverFrameOffset();
+    return hover < frames ? hover : plain;
 }
 
 float CLed::clickedValue(const CPoint& where) const

@@ -2,6 +2,7 @@
 
 #include "vstgui/lib/cbitmap.h"
 #include "vstgui/lib/cdrawcontext.h"
+#include "vstgui/lib/cviewcontainer.h"
 
 #include <cairo.h>
 
@@ -19,6 +20,13 @@ void COrvControlCommon::storeMouseDown(const CButtonState& buttons, bool isModif
 {
     lastModifiers = buttons;
     modifierClick = isModifierClick;
+}
+
+int32 COrvControlCommon::hoverFrameOffset() const
+{
+    if (mouseOverOptions & kMouseOverMode3) return 3;
+    if (mouseOverOptions & kMouseOverMode1) return 1;
+    return 2;
 }
 
 bool COrvControlCommon::setHovered(bool state)
@@ -70,6 +78,18 @@ void COrvControlCommon::notifyLinkIndicator(float value) const
 {
     if (linkIndicatorTag < 0) return;
     if (IOrvControlHost* h = host()) h->linkIndicatorChanged(linkIndicatorTag, value);
+}
+
+void passMouseOverOptions(CViewContainer* container, int options)
+{
+    if (!container) return;
+    for (int32 i = 0; i < container->getNbViews(); ++i)
+    {
+        CView* view = container->getView(i);
+        if (auto* control = dynamic_cast<COrvControlCommon*>(view))
+            control->setMouseOverOptions(options);
+        passMouseOverOptions(dynamic_cast<CViewContainer*>(view), options);
+    }
 }
 
 namespace

@@ -5,7 +5,8 @@
 #include "code/editor/controls/IOrvControlHost.h"
 #include "vstgui/lib/controls/ccontrol.h"
 
-// Options from the high nibble of a layout style.
+// Options from the high nibble of a layout style: no hover look at all, or the hover frame one
+// (mode 1) or three (mode 3) frames after the plain one instead of two.
 enum OrvMouseOverOption : VSTGUI::int32
 {
     kMouseOverOff = 0x10,
@@ -23,6 +24,8 @@ public:
     // Hover frames are drawn unless the options switch them off.
     bool showsHover() const { return (mouseOverOptions & kMouseOverOff) == 0; }
     bool isHovered() const { return hovered; }
+    // How many frames after the plain frame a strip keeps its hover look.
+    VSTGUI::int32 hoverFrameOffset() const;
 
     // The complete button state of the last mouse-down, and whether it was a modifier click.
     VSTGUI::CButtonState getLastModifiers() const { return lastModifiers; }
@@ -63,6 +66,9 @@ private:
     bool partnerInverse = false;
     VSTGUI::int32 linkIndicatorTag = -1;
 };
+
+// Hands the options to every control inside container, however deep.
+void passMouseOverOptions(VSTGUI::CViewContainer* container, int options);
 
 // Frame k of a vertical strip of frames, drawn into dest; nothing for an empty bitmap or a frame
 // outside the strip.
