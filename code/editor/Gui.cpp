@@ -191,17 +191,11 @@ CControl* CGui::makeControl(int32 tag, const CRect& size)
         return view;
     }
     case kKindPane:
-    {
-        auto* pane = new CPane(size, this, tag, strip);
-        // Artwork over other controls must not hide their help texts.
-        pane->setMouseEnabled(strip == nullptr);
-        return pane;
-    }
+        return new CPane(size, this, tag, strip);
     case kKindBypassPane:
     {
         auto* overlay = new CPane(size, this, tag, strip);
         overlay->setDrawWhen(CPane::kDrawWhenOn);
-        overlay->setMouseEnabled(false);
         return overlay;
     }
     case kKindDisplayCover:

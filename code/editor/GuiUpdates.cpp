@@ -220,7 +220,9 @@ int32 CGui::controlUnderMouse() const
     for (int32 tag = kNumTags - 1; tag >= 0; --tag)
     {
         const CControl* control = getControl(tag);
-        if (control && control->getMouseEnabled() &&
+        // Panes let clicks through but still name what lies under them.
+        const bool helps = kHelpTexts[static_cast<size_t>(tag)][0] != 0;
+        if (control && (control->getMouseEnabled() || helps) &&
             frameRects[static_cast<size_t>(tag)].pointInside(where) && isShown(control))
             return tag;
     }

@@ -188,7 +188,11 @@ TEST_F(GuiBehaviour, ZoomChoiceResizesStoresAndComesBackAtTheNextOpening)
     EXPECT_EQ(rect->bottom, 1095);
     EXPECT_EQ(storedSetting("zz"), "150");
 
+    plug->setParameter(kOutVol, 0.2f);
+    gui->idle();
+    heard.clear();
     click(115, kControl); // a click after zooming lands on the control under it
+    EXPECT_EQ(plug->getParameter(kOutVol), defaultOf(kOutVol));
     EXPECT_TRUE(heardOneEdit(kOutVol, defaultOf(kOutVol)));
 
     closeEffect();

@@ -4,6 +4,7 @@
 
 #include "code/Plug.h"
 #include "code/editor/Gui.h"
+#include "vstgui/lib/controls/ccontrol.h"
 
 #include <gtest/gtest.h>
 
