@@ -184,7 +184,32 @@ CDropdownPopup::CDropdownPopup(CDropdownLst* owner, const CRect& layer, const CR
 
 CDropdownPopup::~CDropdownPopup()
 {
+    if (tracker) tracker->forget();
     detachOwner();
+}
+
+bool CDropdownPopup::attached(CView* parent)
+{
+    if (!CView::attached(parent)) return false;
+    if (!tracker) tracker = new CVSTGUITimer([this](CVSTGUITimer*) { followMouse(); }, 20);
+    tracker->start();
+    return true;
+}
+
+void CDropdownPopup::followMouse()
+{
+    CFrame* frame = getFrame();
+    CPoint where;
+    if (!frame || !frame->getCurrentMouseLocation(where)) return;
+    highlightAt(frameToLocal(where));
+}
+
+void CDropdownPopup::highlightAt(const CPoint& where)
+{
+    const int32 item = itemAt(where);
+    if (item < 0 || item == highlighted) return;
+    highlighted = item;
+    invalidRect(listRect);
 }
 
 void CDropdownPopup::detachOwner()
@@ -198,6 +223,7 @@ void CDropdownPopup::detachOwner()
 
 bool CDropdownPopup::removed(CView* parent)
 {
+    if (tracker) tracker->stop();
     detachOwner();
     return CView::removed(parent);
 }
@@ -260,12 +286,7 @@ CMouseEventResult CDropdownPopup::onMouseDown(CPoint& where, const CButtonState&
 
 CMouseEventResult CDropdownPopup::onMouseMoved(CPoint& where, const CButtonState&)
 {
-    const int32 item = itemAt(where);
-    if (item >= 0 && item != highlighted)
-    {
-        highlighted = item;
-        invalidRect(listRect);
-    }
+    highlightAt(where);
     return kMouseEventHandled;
 }
 

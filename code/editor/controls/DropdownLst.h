@@ -4,6 +4,7 @@
 
 #include "code/editor/controls/OrvControlCommon.h"
 #include "vstgui/lib/ccolor.h"
+#include "vstgui/lib/cvstguitimer.h"
 
 #include <string>
 #include <vector>
@@ -84,6 +85,7 @@ public:
                  const VSTGUI::CButtonState& buttons) override;
     VSTGUI::int32 onKeyDown(VSTGUI::KeyCode& key) override;
     bool wantsFocus() const override { return true; }
+    bool attached(VSTGUI::CView* parent) override;
     bool removed(VSTGUI::CView* parent) override;
 
     // In the coordinates of the container the layer lies in.
@@ -93,8 +95,13 @@ public:
 
 private:
     void detachOwner();
+    void highlightAt(const VSTGUI::CPoint& where);
+    // The frame sends no moves without a button held, so the highlight follows the mouse at the
+    // idle rate.
+    void followMouse();
 
     CDropdownLst* owner;
+    VSTGUI::CVSTGUITimer* tracker = nullptr;
     VSTGUI::CRect listRect;
     VSTGUI::int32 highlighted = -1;
 };

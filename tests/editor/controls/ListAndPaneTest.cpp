@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 using namespace VSTGUI;
 using namespace controls_test;
 using toolkit_test::OffscreenFrame;
@@ -21,6 +24,7 @@ struct DropdownFixture : ::testing::Test
         panel = new CViewContainer(CRect(50, 50, 250, 250));
         zoom = new CDropdownLst(CRect(10, 10, 100, 28), &host, 182, CDropdownLst::kZoomList);
         zoom->setHasParameter(false);
+        zoom->setValue(1.f / 128); // "100 %"
         panel->addView(zoom);
         f.frame->addView(panel);
         f.frame->setModalView(panel);
@@ -49,7 +53,12 @@ TEST_F(DropdownFixture, ClickOpensTheListAndAPickReportsTheIndex)
     click(70, 70);
     ASSERT_TRUE(zoom->isListOpen());
     EXPECT_EQ(zoom->getPopup()->getParentView(), panel);
+    EXPECT_EQ(zoom->getPopup()->getHighlighted(), 1); // the selected item
     const CPoint pick = itemCentre(3);
+    f.move(pick.x, pick.y, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    f.frame->idle(); // the highlight follows the mouse at the idle rate
+    EXPECT_EQ(zoom->getPopup()->getHighlighted(), 3);
     click(pick.x, pick.y);
     EXPECT_FALSE(zoom->isListOpen());
     EXPECT_FLOAT_EQ(zoom->getValue(), 3.f / 128);
