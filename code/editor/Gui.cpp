@@ -3,6 +3,7 @@
 #include "code/ParameterTable.h"
 #include "code/Plug.h"
 #include "code/editor/AboutView.h"
+#include "code/editor/BitmapCache.h"
 #include "code/editor/BitmapTable.h"
 #include "code/editor/ContainerTable.h"
 #include "code/editor/FrameCM.h"
@@ -52,13 +53,6 @@ constexpr std::pair<int32, int32> kPartnerPairs[] = {
 };
 constexpr int32 kFirstBandKnobRows[] = {66, 76, 86};
 
-std::string doubleSizeName(const char* name)
-{
-    std::string text = name;
-    const auto dot = text.rfind(".png");
-    return dot == std::string::npos ? text : text.substr(0, dot) + "_2x.png";
-}
-
 const LayoutEntry& layoutOf(int32 tag)
 {
     return kLayoutTable[static_cast<size_t>(tag)];
@@ -70,6 +64,7 @@ CGui::CGui(CPlug* plug) : COrvEditor(plug), plug(plug)
 {
     // The host asks for the size before the first opening: it is the user's stored zoom.
     prepareOpen();
+    CBitmapCache::shared().prefetch();
 }
 
 CGui::~CGui()
@@ -93,15 +88,18 @@ CBitmap* CGui::bitmap(int32 number) const
 
 void CGui::loadBitmaps()
 {
+    CBitmapCache& cache = CBitmapCache::shared();
     for (int32 i = 0; i < kBitmapCount; ++i)
-    {
-        const char* name = kBitmapNames[static_cast<size_t>(i)];
-        if (!name) continue;
-        // A missing resource gives an empty bitmap; the controls are created all the same.
-        auto* loaded = new CBitmap(name);
-        loaded->addBitmap(doubleSizeName(name).c_str(), 2.0);
-        bitmaps[static_cast<size_t>(i)] = loaded;
-    }
+        if ((bitmaps[static_cast<size_t>(i)] = cache.get(i)))
+            bitmaps[static_cast<size_t>(i)]->remember();
+}
+
+void CGui::useSharpBitmapsIfNeeded()
+{
+    CBitmapCache& cache = CBitmapCache::shared();
+    if (!frame || cache.hasDoubleSizes() || frame->getScaleFactor() <= 1.0) return;
+    cache.addDoubleSizes();
+    frame->invalid();
 }
 
 void CGui::createContainers(CFrameCM* newFrame)
@@ -366,6 +364,7 @@ void CGui::finishOpen()
     ticksMeasured = 0;
     // The window opened at the zoom; the host hears the size it has.
     applyZoom(getZoom());
+    useSharpBitmapsIfNeeded();
     frame->enableTooltips(true);
 }
 

@@ -97,6 +97,7 @@ private:
 
     // Opening.
     void loadBitmaps();
+    void useSharpBitmapsIfNeeded();
     void createContainers(CFrameCM* newFrame);
     void createControl(VSTGUI::int32 tag);
     VSTGUI::CControl* makeControl(VSTGUI::int32 tag, const VSTGUI::CRect& size);

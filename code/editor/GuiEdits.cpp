@@ -291,6 +291,7 @@ void CGui::selectZoomChoice(float value)
 bool CGui::setZoom(double factor, bool store)
 {
     if (!applyZoom(factor)) return false;
+    useSharpBitmapsIfNeeded();
     if (store) platform::CSettingsStore().set("zz", zoomStoredText(factor));
     return true;
 }

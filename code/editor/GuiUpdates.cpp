@@ -209,6 +209,8 @@ void CGui::editorTick()
     }
 
     if (redrawCountdown > 0 && --redrawCountdown == 0) frame->invalid();
+    // The host may have moved the window to a denser screen.
+    useSharpBitmapsIfNeeded();
 }
 
 int32 CGui::controlUnderMouse() const
