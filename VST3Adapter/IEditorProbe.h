@@ -31,11 +31,12 @@ public:
     virtual Steinberg::tresult PLUGIN_API openOffscreen(double contentScale) = 0;
     virtual Steinberg::tresult PLUGIN_API closeOffscreen() = 0;
 
-    // The view built for a layout tag: its rectangle in window coordinates at 100 % zoom, and
-    // whether it and every container above it are visible. kResultFalse when the tag has none.
+    // The view built for a layout tag (in a window too): its rectangle in window coordinates at
+    // 100 % zoom, and whether it and every container above it are visible. kResultFalse when
+    // the tag has none or the editor is closed.
     virtual Steinberg::tresult PLUGIN_API findTag(Steinberg::int32 tag, Steinberg::ViewRect* rect,
                                                   Steinberg::TBool* visible) = 0;
-    // The value the control of a tag shows; kResultFalse for a tag without a control.
+    // The value the control of a tag shows (in a window too); kResultFalse without a control.
     virtual Steinberg::tresult PLUGIN_API getTagValue(Steinberg::int32 tag, float* value) = 0;
 
     // A mouse event at device pixels of the image; buttons are the toolkit's button-state

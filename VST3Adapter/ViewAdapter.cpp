@@ -159,7 +159,7 @@ tresult PLUGIN_API ViewAdapter::closeOffscreen()
 
 tresult PLUGIN_API ViewAdapter::findTag(int32 tag, ViewRect* rect, TBool* visible)
 {
-    VSTGUI::CView* view = offscreenOpen() ? platform()->viewOfTag(tag) : nullptr;
+    VSTGUI::CView* view = frame && platform() ? platform()->viewOfTag(tag) : nullptr;
     if (!view) return kResultFalse;
     const VSTGUI::CRect& size = view->getViewSize();
     VSTGUI::CPoint topLeft(size.left, size.top);
@@ -181,7 +181,7 @@ tresult PLUGIN_API ViewAdapter::findTag(int32 tag, ViewRect* rect, TBool* visibl
 tresult PLUGIN_API ViewAdapter::getTagValue(int32 tag, float* value)
 {
     auto* control =
-        offscreenOpen() ? dynamic_cast<VSTGUI::CControl*>(platform()->viewOfTag(tag)) : nullptr;
+        frame && platform() ? dynamic_cast<VSTGUI::CControl*>(platform()->viewOfTag(tag)) : nullptr;
     if (!control || !value) return kResultFalse;
     *value = control->getValue();
     return kResultOk;
@@ -230,7 +230,7 @@ tresult PLUGIN_API ViewAdapter::setZoomPercent(int32 percent)
 // Also for a view open in a window: the command-line host shows a page there too.
 tresult PLUGIN_API ViewAdapter::showPage(int32 page)
 {
-    if (!frame) return kResultFalse;
+    if (!frame || !platform()) return kResultFalse;
     return platform()->showPage(page) ? kResultOk : kResultFalse;
 }
 

@@ -168,29 +168,21 @@ TEST_F(EditorLayoutTest, EachMoveReachesTheHostAsOneEdit)
         editor->tick();
         if (control.tag >= 178) editor->probe().showPage(velqa::IEditorProbe::kPageMain);
 
-        size_t begun = 0, ended = 0, performed = 0, allBegun = 0, allEnded = 0;
-        double last = -1;
+        size_t allBegun = 0, allEnded = 0;
         for (const auto& call : editor->plugin().handler().calls())
         {
             allBegun += call.kind == Kind::beginEdit;
             allEnded += call.kind == Kind::endEdit;
-            if (call.id != pid) continue;
-            begun += call.kind == Kind::beginEdit;
-            ended += call.kind == Kind::endEdit;
-            if (call.kind == Kind::performEdit)
-            {
-                ++performed;
-                last = call.value;
-            }
         }
-        EXPECT_EQ(begun, 1u);
-        EXPECT_EQ(ended, 1u);
+        const EditCount edits = editsOf(editor->plugin(), pid);
+        EXPECT_EQ(edits.begun, 1u);
+        EXPECT_EQ(edits.ended, 1u);
         EXPECT_EQ(allBegun, allEnded) << "every gesture is closed";
-        ASSERT_GE(performed, 1u);
-        EXPECT_NE(last, start) << "the control moved";
-        EXPECT_FLOAT_EQ(static_cast<float>(last), editor->effectValue(pid))
+        ASSERT_GE(edits.performed, 1u);
+        EXPECT_NE(edits.last, start) << "the control moved";
+        EXPECT_FLOAT_EQ(static_cast<float>(edits.last), editor->effectValue(pid))
             << "host and effect agree";
-        EXPECT_NEAR(editor->shown(control.tag), last, 1e-6);
+        EXPECT_NEAR(editor->shown(control.tag), edits.last, 1e-6);
         ++moved;
     }
     EXPECT_EQ(moved, 109);

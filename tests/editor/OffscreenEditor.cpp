@@ -74,15 +74,47 @@ int32 OffscreenEditor::idOf(const std::string& title) const
     return -1;
 }
 
-float OffscreenEditor::effectValue(Vst::ParamID id)
+float effectValueOf(host::PluginInstance& plugin, Vst::ParamID id)
 {
     host::MemoryStream state;
-    plugin_->getState(state);
+    plugin.getState(state);
     // Program index, the chunk's 16-byte header, then the live values as native floats.
     const size_t offset = 4 + 16 + 4 * static_cast<size_t>(id);
     float value = std::numeric_limits<float>::quiet_NaN();
     if (state.bytes().size() >= offset + 4) std::memcpy(&value, &state.bytes()[offset], 4);
     return value;
+}
+
+std::vector<float> defaultValues(host::Module& module)
+{
+    std::vector<float> values;
+    auto fresh = host::PluginInstance::create(module).instance;
+    if (!fresh || fresh->initialize() != kResultOk) return values;
+    for (Vst::ParamID id = 0; id < 114; ++id) values.push_back(effectValueOf(*fresh, id));
+    return values;
+}
+
+EditCount editsOf(host::PluginInstance& plugin, Vst::ParamID id)
+{
+    using Kind = host::ComponentHandlerRecorder::Kind;
+    EditCount count;
+    for (const auto& call : plugin.handler().calls())
+    {
+        if (call.id != id || call.kind == Kind::restartComponent) continue;
+        count.begun += call.kind == Kind::beginEdit;
+        count.ended += call.kind == Kind::endEdit;
+        if (call.kind == Kind::performEdit)
+        {
+            ++count.performed;
+            count.last = call.value;
+        }
+    }
+    return count;
+}
+
+float OffscreenEditor::effectValue(Vst::ParamID id)
+{
+    return effectValueOf(*plugin_, id);
 }
 
 double OffscreenEditor::hostValue(Vst::ParamID id) const

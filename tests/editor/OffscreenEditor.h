@@ -30,6 +30,18 @@ struct Point
     double x, y;
 };
 
+// The value an effect holds, read from its saved state (not the host's copy); NaN if unreadable.
+float effectValueOf(host::PluginInstance& plugin, Steinberg::Vst::ParamID id);
+// The values a new instance starts with: the parameter defaults, 0..113.
+std::vector<float> defaultValues(host::Module& module);
+// The host's begin, perform and end calls for one parameter since the handler was cleared.
+struct EditCount
+{
+    size_t begun = 0, performed = 0, ended = 0;
+    double last = -1; // the last performed value
+};
+EditCount editsOf(host::PluginInstance& plugin, Steinberg::Vst::ParamID id);
+
 class OffscreenEditor
 {
 public:
