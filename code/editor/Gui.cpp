@@ -36,6 +36,8 @@ namespace
 {
 
 constexpr int32 kTagStatusLine = 14;
+constexpr int32 kTagUndo = 20;
+constexpr int32 kTagRedo = 21;
 constexpr int32 kTagPresetName = 27;
 constexpr int32 kTagMouseOverHelp = 181;
 constexpr int32 kTagZoom = 182;
@@ -332,6 +334,9 @@ void CGui::buildFrame(CFrameCM* newFrame)
     createContainers(newFrame);
     for (int32 tag = 0; tag < kNumTags; ++tag) createControl(tag);
     if (CControl* message = getControl(kTagMessage)) message->setVisible(false);
+    // Nothing to undo or redo until the history exists.
+    for (const int32 tag : {kTagUndo, kTagRedo})
+        if (auto* button = dynamic_cast<CCButtonMO*>(getControl(tag))) button->setDisabled(true);
     if (auto* status = dynamic_cast<CTextLabel*>(getControl(kTagStatusLine)))
         status->setHoriAlign(kLeftText);
     if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName)))

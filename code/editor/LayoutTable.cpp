@@ -45,8 +45,8 @@ const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
     none, // 15
     {kKindSpectrum, kNoBitmap, -1, kMainPage, 32, 49, 0, 478, 248, 0, 0, ""}, // 16
     {kKindSpectrum, kNoBitmap, -1, kMainPage, 32, 400, 0, 478, 248, 0, 0, ""}, // 17
-    {kKindToggle, kBmpLogoBypass, kBypass, kMainPage, 811, 16, 4, -1, -1, 0, kStyleHover, ""}, // 18
-    {kKindMomentary, kBmpLogoButton, -1, kMainPage, 556, 16, 4, -1, -1, 0, kStyleHover, ""}, // 19
+    {kKindToggle, kBmpLogoBypass, kBypass, kMainPage, 811, 16, 4, -1, -1, 0, 0, ""}, // 18
+    {kKindMomentary, kBmpLogoButton, -1, kMainPage, 556, 16, 4, -1, -1, 0, 0, ""}, // 19
     {kKindMomentary, kBmpUndo, -1, kHeader, 0, 0, 3, -1, -1, 0, kStyleNoHover, ""}, // 20
     {kKindMomentary, kBmpRedo, -1, kHeader, 62, 0, 3, -1, -1, 0, kStyleNoHover, ""}, // 21
     {kKindMomentary, kBmpLoad, -1, kHeader, 547, 0, 2, -1, -1, 0, kStyleNoHover, ""}, // 22
@@ -55,44 +55,44 @@ const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
     {kKindMomentary, kBmpNext, -1, kHeader, 513, 0, 2, -1, -1, 0, kStyleNoHover, ""}, // 25
     {kKindMomentary, kBmpPrev, -1, kHeader, 488, 0, 2, -1, -1, 0, kStyleNoHover, ""}, // 26
     {kKindLabel, kNoBitmap, -1, kHeader, 132, 0, 0, 260, 30, 0, 0, ""}, // 27
-    {kKindToggle, kBmpOnOff, kBypass, kHeader, 839, 0, 4, -1, -1, 0, kStyleHover, ""}, // 28
+    {kKindToggle, kBmpOnOff, kBypass, kHeader, 839, 0, 4, -1, -1, 0, 0, ""}, // 28
     {kKindStateView, kBmpLinkView, kLink1 + 0, kMainPage, 34, 342, 2, -1, -1, 0, 0, ""}, // 29
     {kKindStateView, kBmpLinkView, kLink1 + 1, kMainPage, 62, 342, 2, -1, -1, 0, 0, ""}, // 30
     {kKindStateView, kBmpLinkView, kLink1 + 2, kMainPage, 90, 342, 2, -1, -1, 0, 0, ""}, // 31
     {kKindStateView, kBmpLinkView, kLink1 + 3, kMainPage, 118, 342, 2, -1, -1, 0, 0, ""}, // 32
     {kKindStateView, kBmpLinkView, kLink1 + 4, kMainPage, 146, 342, 2, -1, -1, 0, 0, ""}, // 33
-    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 0, kBandPanelAbove1 + 0, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 34
-    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 1, kBandPanelAbove1 + 1, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 35
-    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 2, kBandPanelAbove1 + 2, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 36
-    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 3, kBandPanelAbove1 + 3, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 37
-    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 4, kBandPanelAbove1 + 4, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 38
-    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 0, kBandPanelBelow1 + 0, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 39
-    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 1, kBandPanelBelow1 + 1, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 40
-    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 2, kBandPanelBelow1 + 2, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 41
-    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 3, kBandPanelBelow1 + 3, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 42
-    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 4, kBandPanelBelow1 + 4, 240, 19, 4, -1, -1, 0, kStyleHover, ""}, // 43
-    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 0, kBandPanelAbove1 + 0, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 44
-    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 1, kBandPanelAbove1 + 1, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 45
-    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 2, kBandPanelAbove1 + 2, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 46
-    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 3, kBandPanelAbove1 + 3, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 47
-    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 4, kBandPanelAbove1 + 4, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 48
-    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 0, kBandPanelBelow1 + 0, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 49
-    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 1, kBandPanelBelow1 + 1, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 50
-    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 2, kBandPanelBelow1 + 2, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 51
-    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 3, kBandPanelBelow1 + 3, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 52
-    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 4, kBandPanelBelow1 + 4, 290, 19, 4, -1, -1, 0, kStyleHover, ""}, // 53
+    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 0, kBandPanelAbove1 + 0, 240, 19, 4, -1, -1, 0, 0, ""}, // 34
+    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 1, kBandPanelAbove1 + 1, 240, 19, 4, -1, -1, 0, 0, ""}, // 35
+    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 2, kBandPanelAbove1 + 2, 240, 19, 4, -1, -1, 0, 0, ""}, // 36
+    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 3, kBandPanelAbove1 + 3, 240, 19, 4, -1, -1, 0, 0, ""}, // 37
+    {kKindToggle, kBmpSolo, kEqSoloAbove1 + 4, kBandPanelAbove1 + 4, 240, 19, 4, -1, -1, 0, 0, ""}, // 38
+    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 0, kBandPanelBelow1 + 0, 240, 19, 4, -1, -1, 0, 0, ""}, // 39
+    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 1, kBandPanelBelow1 + 1, 240, 19, 4, -1, -1, 0, 0, ""}, // 40
+    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 2, kBandPanelBelow1 + 2, 240, 19, 4, -1, -1, 0, 0, ""}, // 41
+    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 3, kBandPanelBelow1 + 3, 240, 19, 4, -1, -1, 0, 0, ""}, // 42
+    {kKindToggle, kBmpSolo, kEqSoloBelow1 + 4, kBandPanelBelow1 + 4, 240, 19, 4, -1, -1, 0, 0, ""}, // 43
+    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 0, kBandPanelAbove1 + 0, 290, 19, 4, -1, -1, 0, 0, ""}, // 44
+    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 1, kBandPanelAbove1 + 1, 290, 19, 4, -1, -1, 0, 0, ""}, // 45
+    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 2, kBandPanelAbove1 + 2, 290, 19, 4, -1, -1, 0, 0, ""}, // 46
+    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 3, kBandPanelAbove1 + 3, 290, 19, 4, -1, -1, 0, 0, ""}, // 47
+    {kKindToggle, kBmpBypass, kEqMuteAbove1 + 4, kBandPanelAbove1 + 4, 290, 19, 4, -1, -1, 0, 0, ""}, // 48
+    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 0, kBandPanelBelow1 + 0, 290, 19, 4, -1, -1, 0, 0, ""}, // 49
+    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 1, kBandPanelBelow1 + 1, 290, 19, 4, -1, -1, 0, 0, ""}, // 50
+    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 2, kBandPanelBelow1 + 2, 290, 19, 4, -1, -1, 0, 0, ""}, // 51
+    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 3, kBandPanelBelow1 + 3, 290, 19, 4, -1, -1, 0, 0, ""}, // 52
+    {kKindToggle, kBmpBypass, kEqMuteBelow1 + 4, kBandPanelBelow1 + 4, 290, 19, 4, -1, -1, 0, 0, ""}, // 53
     {kKindPane, kNoBitmap, -1, kBandPanelAbove1, 240, 42, 0, 50, 22, 0, 0, ""}, // 54
     {kKindPane, kNoBitmap, -1, kBandPanelAbove1, 290, 42, 0, 50, 22, 0, 0, ""}, // 55
-    {kKindMultiState, kBmpLink, kLink1 + 0, kBandPanelAbove1 + 0, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 56
-    {kKindMultiState, kBmpLink, kLink1 + 1, kBandPanelAbove1 + 1, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 57
-    {kKindMultiState, kBmpLink, kLink1 + 2, kBandPanelAbove1 + 2, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 58
-    {kKindMultiState, kBmpLink, kLink1 + 3, kBandPanelAbove1 + 3, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 59
-    {kKindMultiState, kBmpLink, kLink1 + 4, kBandPanelAbove1 + 4, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 60
-    {kKindMultiState, kBmpLink, kLink1 + 0, kBandPanelBelow1 + 0, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 61
-    {kKindMultiState, kBmpLink, kLink1 + 1, kBandPanelBelow1 + 1, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 62
-    {kKindMultiState, kBmpLink, kLink1 + 2, kBandPanelBelow1 + 2, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 63
-    {kKindMultiState, kBmpLink, kLink1 + 3, kBandPanelBelow1 + 3, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 64
-    {kKindMultiState, kBmpLink, kLink1 + 4, kBandPanelBelow1 + 4, 240, 42, 4, -1, -1, 3, kStyleHoverLink, ""}, // 65
+    {kKindMultiState, kBmpLink, kLink1 + 0, kBandPanelAbove1 + 0, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 56
+    {kKindMultiState, kBmpLink, kLink1 + 1, kBandPanelAbove1 + 1, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 57
+    {kKindMultiState, kBmpLink, kLink1 + 2, kBandPanelAbove1 + 2, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 58
+    {kKindMultiState, kBmpLink, kLink1 + 3, kBandPanelAbove1 + 3, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 59
+    {kKindMultiState, kBmpLink, kLink1 + 4, kBandPanelAbove1 + 4, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 60
+    {kKindMultiState, kBmpLink, kLink1 + 0, kBandPanelBelow1 + 0, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 61
+    {kKindMultiState, kBmpLink, kLink1 + 1, kBandPanelBelow1 + 1, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 62
+    {kKindMultiState, kBmpLink, kLink1 + 2, kBandPanelBelow1 + 2, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 63
+    {kKindMultiState, kBmpLink, kLink1 + 3, kBandPanelBelow1 + 3, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 64
+    {kKindMultiState, kBmpLink, kLink1 + 4, kBandPanelBelow1 + 4, 240, 42, 4, -1, -1, 3, kStyleHoverThirdFrame, ""}, // 65
     {kKindKnob, kBmpPot, bandAbove(0, kBandGain), kBandPanelAbove1 + 0, 53, 0, 129, -1, -1, 0, 0, ""}, // 66
     {kKindKnob, kBmpPot, bandAbove(1, kBandGain), kBandPanelAbove1 + 1, 53, 0, 129, -1, -1, 0, 0, ""}, // 67
     {kKindKnob, kBmpPot, bandAbove(2, kBandGain), kBandPanelAbove1 + 2, 53, 0, 129, -1, -1, 0, 0, ""}, // 68
@@ -133,17 +133,17 @@ const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
     {kKindSlider, kBmpFilterTypeHandle, bandBelow(2, kBandState), kBandPanelBelow1 + 2, 176, 17, 1, 15, 51, 3, 0, ""}, // 103
     {kKindSlider, kBmpFilterTypeHandle, bandBelow(3, kBandState), kBandPanelBelow1 + 3, 176, 17, 1, 15, 51, 3, 0, ""}, // 104
     {kKindSlider, kBmpFilterTypeHandle, bandBelow(4, kBandState), kBandPanelBelow1 + 4, 176, 17, 1, 15, 51, 3, 0, ""}, // 105
-    {kKindToggleModifierClick, kBmpActive, kOnAbove, kMainPage, 523, 24, 4, -1, -1, 0, kStyleHover, ""}, // 106
-    {kKindToggleModifierClick, kBmpActive, kOnBelow, kMainPage, 523, 663, 4, -1, -1, 0, kStyleHover, ""}, // 107
-    {kKindToggle, kBmpBelow, kSoloBelow, kMainPage, 741, 476, 4, -1, -1, 0, kStyleHover, ""}, // 108
-    {kKindToggle, kBmpAbove, kSoloAbove, kMainPage, 806, 476, 4, -1, -1, 0, kStyleHover, ""}, // 109
+    {kKindToggleModifierClick, kBmpActive, kOnAbove, kMainPage, 523, 24, 4, -1, -1, 0, 0, ""}, // 106
+    {kKindToggleModifierClick, kBmpActive, kOnBelow, kMainPage, 523, 663, 4, -1, -1, 0, 0, ""}, // 107
+    {kKindToggle, kBmpBelow, kSoloBelow, kMainPage, 741, 476, 4, -1, -1, 0, 0, ""}, // 108
+    {kKindToggle, kBmpAbove, kSoloAbove, kMainPage, 806, 476, 4, -1, -1, 0, 0, ""}, // 109
     {kKindDisplayCover, kNoBitmap, kOnAbove, kMainPage, 32, 48, 0, 479, 251, 0, 0, ""}, // 110
     {kKindDisplayCover, kNoBitmap, kOnBelow, kMainPage, 32, 398, 0, 479, 251, 0, 0, ""}, // 111
     {kKindKnob, kBmpPot, kLookahead, kMainPage, 550, 614, 129, -1, -1, 0, 0, ""}, // 112
-    {kKindToggle, kBmpActive, kLookaheadOn, kMainPage, 549, 618, 4, -1, -1, 0, kStyleHover, ""}, // 113
+    {kKindToggle, kBmpActive, kLookaheadOn, kMainPage, 549, 618, 4, -1, -1, 0, 0, ""}, // 113
     {kKindKnob, kBmpPot, kMix, kMainPage, 737, 614, 129, -1, -1, 0, 0, ""}, // 114
     {kKindKnob, kBmpPot, kOutVol, kMainPage, 795, 614, 129, -1, -1, 0, 0, ""}, // 115
-    {kKindBandSelector, kBmpDigitAbove1, kSelectedEq, kMainPage, 31, 322, 12, -1, -1, 10, kStyleHover, ""}, // 116
+    {kKindBandSelector, kBmpDigitAbove1, kSelectedEq, kMainPage, 31, 322, 12, -1, -1, 10, kStyleHoverNextFrame, ""}, // 116
     {kKindHoverPane, kNoBitmap, -1, kMainPage, 31, 360, 0, 22, 22, 0, 0, ""}, // 117
     {kKindHoverPane, kNoBitmap, -1, kMainPage, 59, 360, 0, 22, 22, 0, 0, ""}, // 118
     {kKindHoverPane, kNoBitmap, -1, kMainPage, 87, 360, 0, 22, 22, 0, 0, ""}, // 119
@@ -166,22 +166,22 @@ const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
     {kKindKnob, kBmpPot, kPanBelow, kMainPage, 795, 528, 129, -1, -1, 0, 0, ""}, // 136
     {kKindSlider, kBmpSaturationTypeHandle, kTypeAbove, kMainPage, 610, 98, 1, 11, 42, 3, 0, ""}, // 137
     {kKindSlider, kBmpSaturationTypeHandle, kTypeBelow, kMainPage, 610, 536, 1, 11, 42, 3, 0, ""}, // 138
-    {kKindToggle, kBmpActive, kSatOnAbove, kMainPage, 549, 95, 4, -1, -1, 0, kStyleHover, ""}, // 139
-    {kKindToggle, kBmpActive, kSatOnBelow, kMainPage, 549, 532, 4, -1, -1, 0, kStyleHover, ""}, // 140
-    {kKindToggle, kBmpActive, kWidthAboveOn, kMainPage, 736, 95, 4, -1, -1, 0, kStyleHover, ""}, // 141
-    {kKindToggle, kBmpActive, kWidthBelowOn, kMainPage, 736, 532, 4, -1, -1, 0, kStyleHover, ""}, // 142
-    {kKindToggle, kBmpActive, kPanAboveOn, kMainPage, 796, 95, 4, -1, -1, 0, kStyleHover, ""}, // 143
-    {kKindToggle, kBmpActive, kPanBelowOn, kMainPage, 796, 532, 4, -1, -1, 0, kStyleHover, ""}, // 144
+    {kKindToggle, kBmpActive, kSatOnAbove, kMainPage, 549, 95, 4, -1, -1, 0, 0, ""}, // 139
+    {kKindToggle, kBmpActive, kSatOnBelow, kMainPage, 549, 532, 4, -1, -1, 0, 0, ""}, // 140
+    {kKindToggle, kBmpActive, kWidthAboveOn, kMainPage, 736, 95, 4, -1, -1, 0, 0, ""}, // 141
+    {kKindToggle, kBmpActive, kWidthBelowOn, kMainPage, 736, 532, 4, -1, -1, 0, 0, ""}, // 142
+    {kKindToggle, kBmpActive, kPanAboveOn, kMainPage, 796, 95, 4, -1, -1, 0, 0, ""}, // 143
+    {kKindToggle, kBmpActive, kPanBelowOn, kMainPage, 796, 532, 4, -1, -1, 0, 0, ""}, // 144
     {kKindKnob, kBmpPot, kRatio, kMainPage, 737, 213, 129, -1, -1, 0, 0, ""}, // 145
     {kKindKnob, kBmpPot, kBalance, kMainPage, 795, 213, 129, -1, -1, 0, 0, ""}, // 146
     {kKindKnob, kBmpPot, kAttack, kMainPage, 737, 295, 129, -1, -1, 0, 0, ""}, // 147
     {kKindKnob, kBmpPot, kRelease, kMainPage, 795, 295, 129, -1, -1, 0, 0, ""}, // 148
     {kKindKnob, kBmpPot, kLowCut, kMainPage, 737, 377, 129, -1, -1, 0, 0, ""}, // 149
     {kKindKnob, kBmpPot, kHighCut, kMainPage, 795, 377, 129, -1, -1, 0, 0, ""}, // 150
-    {kKindToggle, kBmpSideChainListen, kSideChainListen, kMainPage, 783, 436, 4, -1, -1, 0, kStyleHover, ""}, // 151
+    {kKindToggle, kBmpSideChainListen, kSideChainListen, kMainPage, 783, 436, 4, -1, -1, 0, 0, ""}, // 151
     {kKindSlider, kBmpFader, kDyna, kMainPage, 636, 193, 1, 18, 314, 0, 0, ""}, // 152
     {kKindKnob, kBmpPot, kSidechainBalance, kMainPage, 621, 614, 129, -1, -1, 0, 0, ""}, // 153
-    {kKindToggle, kBmpActive, kSidechainOn, kMainPage, 621, 619, 4, -1, -1, 0, kStyleHover, ""}, // 154
+    {kKindToggle, kBmpActive, kSidechainOn, kMainPage, 621, 619, 4, -1, -1, 0, 0, ""}, // 154
     {kKindPane, kBmpOverlay, -1, kMainPage, 610, 610, 1, 125, 90, 0, 0, ""}, // 155
     {kKindBypassPane, kBmpBypassOverlay, kBypass, kMainPage, 0, 0, 1, 875, 700, 0, 0, ""}, // 156
     {kKindMeter, kBmpMeter1 + 0, -1, kMainPage, 598, 210, 1, 8, 280, 0, 0, ""}, // 157

@@ -38,11 +38,12 @@ enum ControlKind : int32_t
     kKindScrollSlider = 77,
 };
 
-// Style bits of buttons: the high nibble picks the mouse-over mode handed to the control.
+// Style bits of buttons: the high nibble picks how the control shows the mouse over it. Without
+// one, the hover look is two frames on (off, on, off hovered, on hovered).
 constexpr int32_t kStyleMouseOverMask = 0xF0;
 constexpr int32_t kStyleNoHover = 0x10;
-constexpr int32_t kStyleHover = 0x20;
-constexpr int32_t kStyleHoverLink = 0x80;
+constexpr int32_t kStyleHoverNextFrame = 0x20;
+constexpr int32_t kStyleHoverThirdFrame = 0x80;
 
 // Dropdown lists, by the number a dropdown carries in its style.
 enum DropdownList : int32_t
