@@ -6,6 +6,7 @@
 #include "code/editor/BitmapCache.h"
 #include "code/editor/BitmapTable.h"
 #include "code/editor/ContainerTable.h"
+#include "code/editor/EditorTags.h"
 #include "code/editor/FrameCM.h"
 #include "code/editor/ZoomChoice.h"
 #include "code/editor/controls/AnimKnobOrv.h"
@@ -35,15 +36,6 @@ using namespace velqa::editor;
 namespace
 {
 
-constexpr int32 kTagStatusLine = 14;
-constexpr int32 kTagUndo = 20;
-constexpr int32 kTagRedo = 21;
-constexpr int32 kTagPresetName = 27;
-constexpr int32 kTagMouseOverHelp = 181;
-constexpr int32 kTagZoom = 182;
-constexpr int32 kTagMessage = 187;
-constexpr int32 kTagAboveCover = 110;
-constexpr int32 kTagBelowCover = 111;
 // The four displays take tags beyond the layout so their reports are told apart.
 constexpr int32 kFirstDisplayTag = 192;
 constexpr CCoord kMainPageY = 30;

@@ -6,6 +6,7 @@
 #include "code/ParameterTable.h"
 #include "code/Plug.h"
 #include "code/editor/ContainerTable.h"
+#include "code/editor/EditorTags.h"
 #include "code/editor/ZoomChoice.h"
 #include "code/editor/controls/CButtonMO.h"
 #include "code/editor/displays/ParamEqView2.h"
@@ -20,28 +21,6 @@ using namespace velqa::editor;
 namespace
 {
 
-enum Tag : int32
-{
-    kTagAbout = 19,
-    kTagFirstSolo = 34,
-    kTagFirstOnOff = 44,
-    kTagFirstLink = 56, // A>B buttons 56-60, B>A buttons 61-65
-    kTagLastLink = 65,
-    kTagEqAboveOn = 106,
-    kTagEqBelowOn = 107,
-    kTagBandSelector = 116,
-    kTagSatAbove = 127,
-    kTagWidthAbove = 130,
-    kTagPanAbove = 131,
-    kTagSatBelow = 132,
-    kTagWidthBelow = 135,
-    kTagPanBelow = 136,
-    kTagOpenSettings = 177,
-    kTagMouseOverHelp = 181,
-    kTagZoom = 182,
-    kTagCloseSettings = 186,
-};
-
 constexpr int32 kBandFieldsCopied = 4; // state, frequency, gain, Q
 
 bool isHostParameter(VstInt32 index)
@@ -49,7 +28,7 @@ bool isHostParameter(VstInt32 index)
     return index >= 0 && index < kHostParameterCount;
 }
 
-// Issue 17 brings the browser, the save dialog and undo; until then these do nothing.
+// The browser, the save dialog and undo are not built yet: their buttons do nothing.
 bool isLaterPageControl(int32 tag)
 {
     return (tag >= 20 && tag <= 26) || (tag >= 165 && tag <= 176);
@@ -331,12 +310,11 @@ void CGui::linkIndicatorChanged(int32 indicatorTag, float value)
 
 void CGui::hoverChanged(int32 tag, float value)
 {
-    constexpr int32 kFirstBelowHover = 117, kFirstAboveHover = 122;
     int32 digit = -1;
-    if (tag >= kFirstBelowHover && tag < kFirstBelowHover + kBandsPerSection)
-        digit = kBandsPerSection + tag - kFirstBelowHover;
-    else if (tag >= kFirstAboveHover && tag < kFirstAboveHover + kBandsPerSection)
-        digit = tag - kFirstAboveHover;
+    if (tag >= kTagFirstBelowHover && tag < kTagFirstBelowHover + kBandsPerSection)
+        digit = kBandsPerSection + tag - kTagFirstBelowHover;
+    else if (tag >= kTagFirstAboveHover && tag < kTagFirstAboveHover + kBandsPerSection)
+        digit = tag - kTagFirstAboveHover;
     if (CCButtonMO* selector = bandSelector(); selector && digit >= 0)
         selector->setDigitHover(digit, value > 0.5f);
 }

@@ -6,6 +6,7 @@
 #include "code/ParameterTable.h"
 #include "code/editor/AboutView.h"
 #include "code/editor/ContainerTable.h"
+#include "code/editor/EditorTags.h"
 #include "code/editor/FrameCM.h"
 #include "code/editor/HelpTexts.h"
 #include "code/editor/TagLists.h"
@@ -20,18 +21,10 @@ using namespace velqa::editor;
 namespace
 {
 
-constexpr int32 kTagStatusLine = 14;
-constexpr int32 kTagSpectrumAbove = 16;
-constexpr int32 kTagSpectrumBelow = 17;
-constexpr int32 kTagPresetName = 27;
-constexpr int32 kTagMessage = 187;
 constexpr VstInt32 kSpectrumShown = kHostSpare; // the settings switch "spectrum display"
 
 // Dynamics meter notifications 163-168 and the tags that show them.
 constexpr int32 kMeterTags[] = {159, 157, 158, 161, 162, 160};
-constexpr int32 kSectionMeterBelowTag = 164;
-constexpr int32 kSectionMeterAboveTag = 163;
-constexpr int32 kGainMeterTag = 160; // rests at full scale: no gain change
 
 const CColor kPresetNameModified(122, 122, 122);
 const CColor kPresetNameLoaded(191, 191, 191);
@@ -133,13 +126,13 @@ void CGui::applyNotification(VstInt32 index, float value)
         meterSilence = 0;
         break;
     case kMeterBelow:
-        showMeter(kSectionMeterBelowTag, value);
+        showMeter(kTagSectionMeterBelow, value);
         break;
     case kMeterAbove:
-        showMeter(kSectionMeterAboveTag, value);
+        showMeter(kTagSectionMeterAbove, value);
         break;
     case kSideChainListen:
-        if (CControl* listen = getControl(151))
+        if (CControl* listen = getControl(kTagSideChainListen))
         {
             listen->setValue(value);
             listen->setDirty();
@@ -174,10 +167,10 @@ void CGui::restMeters()
     for (const int32 tag : kMeterTags)
         if (CControl* meter = getControl(tag))
         {
-            meter->setValue(tag == kGainMeterTag ? 1.0f : 0.0f);
+            meter->setValue(tag == kTagGainMeter ? 1.0f : 0.0f);
             meter->setDirty();
         }
-    for (const int32 tag : {kSectionMeterAboveTag, kSectionMeterBelowTag})
+    for (const int32 tag : {kTagSectionMeterAbove, kTagSectionMeterBelow})
         if (CControl* meter = getControl(tag))
         {
             meter->setValue(0.0f);
