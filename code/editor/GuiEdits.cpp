@@ -176,8 +176,7 @@ bool CGui::handleByTag(CControl* control, int32 tag)
     }
 }
 
-// Quiet in the original design; here the host hears the new values too, so its parameters never
-// drift from the editor's.
+// The host hears the reset like any edit, so its parameters never drift from the editor's.
 void CGui::resetEq(VstInt32 section)
 {
     const VstInt32 first = section == kSectionAbove ? kEqAboveBase : kEqBelowBase;
