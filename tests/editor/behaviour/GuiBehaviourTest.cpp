@@ -217,7 +217,7 @@ TEST_F(GuiBehaviour, ZoomChoiceResizesStoresAndComesBackAtTheNextOpening)
     }
 }
 
-TEST_F(GuiBehaviour, StatusLineShowsTheHelpUnderTheMouseUnlessHelpIsOff)
+TEST_F(GuiBehaviour, StatusLineShowsTheHelpUnderTheMouseAndSettingsComeBack)
 {
     moveMouseTo(115);
     EXPECT_EQ(statusText(), "Output");
@@ -232,9 +232,12 @@ TEST_F(GuiBehaviour, StatusLineShowsTheHelpUnderTheMouseUnlessHelpIsOff)
     moveMouseTo(114);
     EXPECT_EQ(statusText(), "");
 
+    storeSetting("A", "Mara Holm");
     closeEffect();
     openEffect();
     EXPECT_FALSE(gui->isMouseOverHelpOn());
+    EXPECT_EQ(dynamic_cast<const CTextLabel*>(control(166))->getText(), "Mara Holm")
+        << "the save dialog offers the last author";
     EXPECT_EQ(control(181)->getValue(), 0.0f);
 }
 
