@@ -36,6 +36,7 @@ enum EditorTag : int32_t
     kTagGainMeter = 160,
     kTagSectionMeterAbove = 163,
     kTagSectionMeterBelow = 164,
+    kTagAuthor = 166,
     kTagOpenSettings = 177,
     kTagMouseOverHelp = 181,
     kTagZoom = 182,

@@ -73,6 +73,7 @@ void CGui::prepareOpen()
     if (settings.get("zz", text))
         if (const auto stored = zoomFromStoredText(text)) setInitialZoom(*stored);
     mouseOverHelp = !(settings.get("mo", text) && text == "0");
+    if (!settings.get("A", lastAuthor)) lastAuthor.clear();
 }
 
 CBitmap* CGui::bitmap(int32 number) const
@@ -333,6 +334,8 @@ void CGui::buildFrame(CFrameCM* newFrame)
         status->setHoriAlign(kLeftText);
     if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName)))
         name->setHoriAlign(kLeftText);
+    if (auto* author = dynamic_cast<CTextLabel*>(getControl(kTagAuthor)))
+        author->setText(lastAuthor);
     if (CControl* help = getControl(kTagMouseOverHelp)) help->setValue(mouseOverHelp ? 1.0f : 0.0f);
     if (CControl* zoomList = getControl(kTagZoom))
         zoomList->setValue(

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -151,6 +152,8 @@ private:
     // The control whose edit began last (the Link buttons copy their band on it).
     VSTGUI::int32 editTag = -1;
     bool mouseOverHelp = true;
+    // The save dialog offers the author typed last time.
+    std::string lastAuthor;
     bool presetLoaded = false;
     VSTGUI::int32 helpTag = -2;
     int messageCountdown = 0;
