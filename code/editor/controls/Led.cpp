@@ -2,6 +2,8 @@
 
 #include "vstgui/lib/cbitmap.h"
 
+#include <algorithm>
+
 using namespace VSTGUI;
 
 CLed::CLed(const CRect& size, IControlListener* listener, int32 tag, CBitmap* strip, int32 frames,
