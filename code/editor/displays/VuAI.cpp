@@ -27,12 +27,24 @@ void CVuAI::setGrowsDown(bool state)
     setDirty();
 }
 
+void CVuAI::setSegments(int32 count)
+{
+    segments = std::max(0, count);
+    setDirty();
+}
+
+CCoord CVuAI::litHeight() const
+{
+    const float v = getValueNormalized();
+    if (segments > 0) return getHeight() * std::round(v * static_cast<float>(segments)) / segments;
+    return std::round(getHeight() * v); // whole pixels keep the lit edge sharp
+}
+
 void CVuAI::draw(CDrawContext* context)
 {
     setDirty(false);
     if (!background || !background->isLoaded()) return;
-    // Whole pixels, so the lit edge stays sharp at every zoom.
-    const CCoord lit = std::round(getHeight() * getValueNormalized());
+    const CCoord lit = litHeight();
     if (lit <= 0) return;
     CRect part = size;
     if (growsDown)

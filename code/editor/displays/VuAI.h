@@ -1,7 +1,7 @@
 #pragma once
 // A level meter drawn from its fully lit column image: the lit part covers the value's share of
-// the height, from the bottom (or from the top for a meter that grows downwards). No ballistics
-// yet: the value is shown as it is set.
+// the height in whole segments, from the bottom (or from the top for a meter that grows
+// downwards). The value is shown as it is set.
 
 #include "vstgui/lib/controls/ccontrol.h"
 
@@ -18,7 +18,12 @@ public:
 
     void setGrowsDown(bool state);
     bool getGrowsDown() const { return growsDown; }
+    // 0 draws the value to the pixel.
+    void setSegments(VSTGUI::int32 count);
+    // Height of the lit part.
+    VSTGUI::CCoord litHeight() const;
 
 private:
     bool growsDown = false;
+    VSTGUI::int32 segments = 0;
 };
