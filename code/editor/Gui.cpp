@@ -370,6 +370,14 @@ void CGui::finishOpen()
 
 void CGui::forgetViews()
 {
+    // A drag cut short by closing the window still ends its gesture towards the host.
+    for (VstInt32 i = 0; i < kHostParameterCount; ++i)
+        if (openGestures[static_cast<size_t>(i)] > 0)
+        {
+            openGestures[static_cast<size_t>(i)] = 0;
+            AEffGUIEditor::endEdit(i);
+        }
+    editTag = -1;
     controls.fill(nullptr);
     containers.fill(nullptr);
     displays.fill(nullptr);

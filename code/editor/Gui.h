@@ -2,6 +2,9 @@
 // The editor: builds its window from the static tables, keeps every control in step with the
 // effect and turns user edits into parameter changes the host hears about.
 
+#include "code/ParameterIndex.h"
+#include "code/editor/BitmapTable.h"
+#include "code/editor/ContainerTable.h"
 #include "code/editor/LayoutTable.h"
 #include "code/editor/OrvEditor.h"
 #include "code/editor/ValueSlots.h"
@@ -138,8 +141,8 @@ private:
     CCButtonMO* bandSelector() const;
 
     CPlug* plug;
-    std::array<VSTGUI::CBitmap*, 88> bitmaps{};
-    std::array<VSTGUI::CViewContainer*, 22> containers{};
+    std::array<VSTGUI::CBitmap*, velqa::editor::kBitmapCount> bitmaps{};
+    std::array<VSTGUI::CViewContainer*, velqa::editor::kContainerCount> containers{};
     std::array<VSTGUI::CControl*, kNumTags> controls{};
     std::array<VSTGUI::CRect, kNumTags> frameRects{};
     std::array<CParamEqView2*, 4> displays{};
@@ -148,7 +151,7 @@ private:
     // Values and notifications from the effect, indices 0 to 187.
     velqa::editor::CValueSlots<kNumTags> pending;
     // Gestures open towards the host, per parameter.
-    std::array<int, 161> openGestures{};
+    std::array<int, velqa::kHostParameterCount> openGestures{};
     // The control whose edit began last (the Link buttons copy their band on it).
     VSTGUI::int32 editTag = -1;
     bool mouseOverHelp = true;
