@@ -16,10 +16,9 @@ constexpr int32 kDigitFrames = 12;
 
 CCButtonMO::CCButtonMO(const CRect& size, IControlListener* listener, int32 tag, CBitmap* strip,
                        int32 frames, int32 mode, int32 states)
-    : CLed(size, listener, tag, strip, frames, mode == kMomentary ? CLed::kMomentary : kTwoState),
+    : CLed(size, listener, tag, strip, frames, mode),
       states(states > 0 ? states : std::max(frames, 1))
 {
-    if (mode == kMultiState || mode == kBandSelector) this->mode = mode;
     if (mode == kBandSelector)
     {
         digitWidth = size.getWidth();
@@ -27,7 +26,7 @@ CCButtonMO::CCButtonMO(const CRect& size, IControlListener* listener, int32 tag,
         this->states = kDigits;
         this->size.setWidth((kDigits / 2 - 1) * kDigitPitchX + digitWidth);
         this->size.setHeight(kDigitPitchY + digitHeight);
-        // A band selector is bound to the selected band and picks a digit with every click.
+        // A digit clicked with modifiers is a band action for the editor.
         modifierClickReporting = true;
     }
 }

@@ -14,7 +14,8 @@ public:
         kMomentary = 4,
     };
 
-    // frames: the strip's frame count (0 or 1 for a single image).
+    // frames: the strip's frame count (0 or 1 for a single image). Every mode but momentary
+    // switches.
     CLed(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener, VSTGUI::int32 tag,
          VSTGUI::CBitmap* strip, VSTGUI::int32 frames = 2, VSTGUI::int32 mode = kTwoState);
 
