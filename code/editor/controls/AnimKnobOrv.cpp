@@ -31,6 +31,7 @@ CButtonState CAnimKnobOrv::dragButtons(const CButtonState& buttons) const
 
 CMouseEventResult CAnimKnobOrv::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
+    if (isEditing()) return kMouseEventHandled; // a second button during a drag changes nothing
     linked = false;
     CButtonState effective = buttons;
     const bool link = takeLinkedGesture(effective);

@@ -71,6 +71,7 @@ void CLed::applyClick(float newValue, bool linked)
 
 CMouseEventResult CLed::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
+    if (pressed) return kMouseEventHandled; // a second button while held changes nothing
     CButtonState effective = buttons;
     const bool linked = takeLinkedGesture(effective);
     storeMouseDown(buttons, false);

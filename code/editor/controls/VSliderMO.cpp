@@ -94,10 +94,11 @@ void CVSliderMO::moveTo(float normalized)
 
 CMouseEventResult CVSliderMO::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
+    if (dragging) return kMouseEventHandled; // a second button during a drag changes nothing
     CButtonState effective = buttons;
     const bool link = takeLinkedGesture(effective);
     storeMouseDown(buttons, false);
-    if (!effective.isLeftButton() || dragging) return kMouseEventNotHandled;
+    if (!effective.isLeftButton()) return kMouseEventNotHandled;
     linked = link;
     beginEdit();
     if (linked)

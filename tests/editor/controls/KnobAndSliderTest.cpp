@@ -81,6 +81,18 @@ TEST_F(KnobFixture, ShiftAltDragIsALinkedDragAtNormalSpeedAndShiftAloneIsFine)
     EXPECT_EQ(host.count("indicator 191 1"), 0);
 }
 
+TEST_F(KnobFixture, ASecondButtonDuringALinkedDragLeavesTheGestureWhole)
+{
+    f.down(50, 50, kRButton);
+    f.down(50, 40, kRButton | kLButton);
+    f.up(50, 40, kRButton);
+    EXPECT_FALSE(knob->isEditing());
+    EXPECT_EQ(host.count("begin 130"), 1);
+    EXPECT_EQ(host.count("end 130"), 1);
+    EXPECT_EQ(host.count("partner end 135"), 1);
+    EXPECT_EQ(host.count("indicator 191 0"), 1);
+}
+
 TEST_F(KnobFixture, WithoutAPartnerTheRightButtonDoesNothing)
 {
     knob->setPartner(-1);
