@@ -356,7 +356,9 @@ void CGui::finishOpen()
         }
     // Every control starts at the effect's value; what was waiting is older than that.
     pending.clear();
+    synchronising = true;
     for (VstInt32 i = 0; i < kStoredParameterCount; ++i) applyParameter(i, getParameter(i));
+    synchronising = false;
     helpTag = -2;
     messageCountdown = 0;
     meterSilence = 0;

@@ -158,6 +158,8 @@ private:
     // The save dialog offers the author typed last time.
     std::string lastAuthor;
     bool presetLoaded = false;
+    // Set while the controls take the effect's values at opening: that changes no preset.
+    bool synchronising = false;
     VSTGUI::int32 helpTag = -2;
     int messageCountdown = 0;
     int meterSilence = 0;

@@ -12,7 +12,6 @@
 #include "code/editor/TagLists.h"
 #include "code/editor/controls/CButtonMO.h"
 #include "code/editor/controls/OrvLabel.h"
-#include "code/editor/controls/OrvTextKnob.h"
 
 using namespace VSTGUI;
 using namespace velqa;
@@ -67,7 +66,7 @@ void CGui::applyParameter(VstInt32 index, float value)
 {
     const ParameterRecord& record = kParameterTable[static_cast<size_t>(index)];
     if (record.valueClass == kClassSpare) return;
-    if (presetLoaded)
+    if (presetLoaded && !synchronising)
     {
         presetLoaded = false;
         if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName)))
