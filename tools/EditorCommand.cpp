@@ -1,11 +1,10 @@
 #include "VST3Adapter/IEditorProbe.h"
-#include "host/MemoryStream.h"
 #include "host/ViewHost.h"
 #include "tools/Command.h"
 #include "tools/DefaultBundle.h"
 #include "tools/LoadedPlugin.h"
 #include "tools/ParameterValues.h"
-#include "tools/Presets.h"
+#include "tools/PresetLoading.h"
 #include "tools/RenderOptions.h"
 
 #include <cstdio>
@@ -132,14 +131,9 @@ int fail(int code, const std::string& message)
 
 int applyPreset(LoadedPlugin& plugin, const std::string& preset)
 {
-    const auto loaded = loadPreset(plugin.bundle, preset);
-    if (!loaded.ok)
-        return fail(loaded.error.starts_with("unknown preset") ? exitUnknownName : exitInputFile,
-                    loaded.error);
-    host::MemoryStream state(componentStateFor(loaded.chunk));
-    if (plugin.instance->setState(state) != kResultOk)
-        return fail(exitFailure, "the plug-in refused the preset '" + preset + "'");
-    return exitOk;
+    std::string error;
+    const int code = loadPresetInto(plugin, preset, error);
+    return code == exitOk ? exitOk : fail(code, error);
 }
 
 // The values reach the effect as a host sends them: with one processed block.
