@@ -134,7 +134,8 @@ protected:
     }
     void settle(uint64_t milliseconds)
     {
-        xcb_flush(xcb);
+        // A round trip: the server has acted on every faked event before the loop runs.
+        std::free(xcb_get_input_focus_reply(xcb, xcb_get_input_focus(xcb), nullptr));
         viewHost->run(milliseconds);
     }
 
