@@ -206,7 +206,12 @@ CControl* CGui::makeControl(int32 tag, const CRect& size)
     }
     case kKindMeter:
     case kKindSectionMeter:
-        return new CVuAI(size, this, tag, strip);
+    {
+        auto* meter = new CVuAI(size, this, tag, strip);
+        meter->setSegments(entry.steps);
+        meter->setGrowsDown((entry.style & kStyleMeterGrowsDown) != 0);
+        return meter;
+    }
     case kKindLabel:
     case kKindMessageLabel:
         return new COrvLabel(size, this, tag, entry.text);

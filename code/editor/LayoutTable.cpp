@@ -184,14 +184,14 @@ const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
     {kKindToggle, kBmpActive, kSidechainOn, kMainPage, 621, 619, 4, -1, -1, 0, 0, ""}, // 154
     {kKindPane, kBmpOverlay, -1, kMainPage, 610, 610, 1, 125, 90, 0, 0, ""}, // 155
     {kKindBypassPane, kBmpBypassOverlay, kBypass, kMainPage, 0, 0, 1, 875, 700, 0, 0, ""}, // 156
-    {kKindMeter, kBmpMeter1 + 0, -1, kMainPage, 598, 210, 1, 8, 280, 0, 0, ""}, // 157
-    {kKindMeter, kBmpMeter1 + 1, -1, kMainPage, 606, 210, 1, 8, 280, 0, 0, ""}, // 158
-    {kKindMeter, kBmpMeter1 + 2, -1, kMainPage, 621, 210, 1, 11, 280, 0, 0, ""}, // 159
-    {kKindMeter, kBmpMeter1 + 3, -1, kMainPage, 656, 210, 1, 11, 280, 0, 0, ""}, // 160
-    {kKindMeter, kBmpMeter1 + 4, -1, kMainPage, 675, 210, 1, 7, 280, 0, 0, ""}, // 161
-    {kKindMeter, kBmpMeter1 + 5, -1, kMainPage, 682, 210, 1, 8, 280, 0, 0, ""}, // 162
-    {kKindSectionMeter, kBmpSectionMeterAbove, -1, kMainPage, 521, 46, 1, 16, 258, 0, 0, ""}, // 163
-    {kKindSectionMeter, kBmpSectionMeterBelow, -1, kMainPage, 521, 396, 1, 16, 258, 0, 0, ""}, // 164
+    {kKindMeter, kBmpMeter1 + 0, -1, kMainPage, 598, 210, 1, 8, 280, 24, 0, ""}, // 157
+    {kKindMeter, kBmpMeter1 + 1, -1, kMainPage, 606, 210, 1, 8, 280, 24, 0, ""}, // 158
+    {kKindMeter, kBmpMeter1 + 2, -1, kMainPage, 621, 210, 1, 11, 280, 24, 0, ""}, // 159
+    {kKindMeter, kBmpMeter1 + 3, -1, kMainPage, 656, 210, 1, 11, 280, 24, 0, ""}, // 160
+    {kKindMeter, kBmpMeter1 + 4, -1, kMainPage, 675, 210, 1, 7, 280, 24, 0, ""}, // 161
+    {kKindMeter, kBmpMeter1 + 5, -1, kMainPage, 682, 210, 1, 8, 280, 24, 0, ""}, // 162
+    {kKindSectionMeter, kBmpSectionMeterAbove, -1, kMainPage, 521, 46, 1, 16, 258, 140, 0, ""}, // 163
+    {kKindSectionMeter, kBmpSectionMeterBelow, -1, kMainPage, 521, 396, 1, 16, 258, 140, kStyleMeterGrowsDown, ""}, // 164
     {kKindTextEdit, kNoBitmap, -1, kSaveDialog, 46, 83, 0, 248, 22, 0, 0, ""}, // 165
     {kKindTextEdit, kNoBitmap, -1, kSaveDialog, 309, 83, 0, 194, 22, 0, 0, ""}, // 166
     {kKindTextEdit, kNoBitmap, -1, kSaveDialog, 516, 83, 0, 194, 22, 0, 0, ""}, // 167

@@ -45,6 +45,9 @@ constexpr int32_t kStyleNoHover = 0x10;
 constexpr int32_t kStyleHoverNextFrame = 0x20;
 constexpr int32_t kStyleHoverThirdFrame = 0x80;
 
+// Style bit of meters: the lit part hangs from the top.
+constexpr int32_t kStyleMeterGrowsDown = 0x01;
+
 // Dropdown lists, by the number a dropdown carries in its style.
 enum DropdownList : int32_t
 {
