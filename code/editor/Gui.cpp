@@ -342,9 +342,6 @@ void CGui::buildFrame(CFrameCM* newFrame)
     if (auto* author = dynamic_cast<CTextLabel*>(getControl(kTagAuthor)))
         author->setText(lastAuthor);
     if (CControl* help = getControl(kTagMouseOverHelp)) help->setValue(mouseOverHelp ? 1.0f : 0.0f);
-    if (CControl* zoomList = getControl(kTagZoom))
-        zoomList->setValue(
-            indexToValue(zoomChoiceOfPercent(static_cast<int32>(getZoom() * 100.0 + 1e-9))));
     createDisplays();
     tiePartners();
     createAboutView(newFrame);
@@ -369,9 +366,8 @@ void CGui::finishOpen()
     meterSilence = 0;
     redrawCountdown = 0;
     ticksMeasured = 0;
-    // The window opened at the zoom; the host hears the size it has.
+    // The window opened at the zoom; the host hears the size it has and the list shows it.
     applyZoom(getZoom());
-    useSharpBitmapsIfNeeded();
     frame->enableTooltips(true);
 }
 

@@ -91,6 +91,7 @@ protected:
     void finishOpen() override;
     void forgetViews() override;
     void editorTick() override;
+    void zoomChanged() override;
 
 private:
     struct Change

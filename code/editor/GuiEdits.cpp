@@ -269,9 +269,20 @@ void CGui::selectZoomChoice(float value)
 bool CGui::setZoom(double factor, bool store)
 {
     if (!applyZoom(factor)) return false;
-    useSharpBitmapsIfNeeded();
     if (store) platform::CSettingsStore().set("zz", zoomStoredText(factor));
     return true;
+}
+
+// Whoever zoomed, the list shows the choice and the bitmaps are sharp enough.
+void CGui::zoomChanged()
+{
+    if (CControl* zoomList = getControl(kTagZoom))
+    {
+        zoomList->setValue(
+            indexToValue(zoomChoiceOfPercent(static_cast<int32>(getZoom() * 100.0 + 1e-9))));
+        zoomList->setDirty();
+    }
+    useSharpBitmapsIfNeeded();
 }
 
 void CGui::setMouseOverHelp(bool on)

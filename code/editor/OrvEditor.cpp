@@ -140,6 +140,7 @@ bool COrvEditor::applyZoom(double newZoom)
     if (frame && !getFrameCM()->setEditorZoom(newZoom)) return false;
     zoom = newZoom;
     applyRect();
+    if (frame) zoomChanged();
     // Not a parameter: the view adapter resizes the host's views on this signal.
     setParameterAutomated(kResizeViewsIndex, static_cast<float>(zoom / 2.0));
     return true;

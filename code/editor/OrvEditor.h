@@ -62,6 +62,8 @@ protected:
     virtual void forgetViews() = 0;
     // Runs once per idle after the frame's own idle.
     virtual void editorTick() {}
+    // The frame has just taken a new zoom.
+    virtual void zoomChanged() {}
 
     // Zooms the frame, resizes the editor rectangle and tells the host the new size.
     bool applyZoom(double newZoom);
