@@ -160,11 +160,3 @@ float COrvEditor::getParameter(VstInt32 index)
 {
     return effect ? effect->getParameter(index) : 0.0f;
 }
-
-std::string COrvEditor::getParameterDisplay(VstInt32 index)
-{
-    char text[128] = {};
-    if (effect) effect->getParameterDisplay(index, text);
-    text[sizeof(text) - 1] = 0;
-    return text;
-}

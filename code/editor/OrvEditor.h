@@ -9,7 +9,6 @@
 #include "vstgui/plugin-bindings/aeffguieditor.h"
 
 #include <atomic>
-#include <string>
 
 class CFrameCM;
 
@@ -47,7 +46,6 @@ public:
     void setParameterAutomated(VstInt32 index, float value);
     void setParameterQuietly(VstInt32 index, float value);
     float getParameter(VstInt32 index);
-    std::string getParameterDisplay(VstInt32 index);
     // Puts the tag's help text into the status line; false when the tag has none to show.
     virtual bool showHelpText(VSTGUI::int32 /*tag*/) { return false; }
 
