@@ -290,11 +290,6 @@ CMouseEventResult CDropdownPopup::onMouseMoved(CPoint& where, const CButtonState
     return kMouseEventHandled;
 }
 
-CMouseEventResult CDropdownPopup::onMouseExited(CPoint&, const CButtonState&)
-{
-    return kMouseEventHandled;
-}
-
 bool CDropdownPopup::onWheel(const CPoint&, float, const CButtonState&)
 {
     return true; // the page under the open list does not scroll

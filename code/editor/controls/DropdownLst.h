@@ -79,8 +79,6 @@ public:
                                           const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::CPoint& where,
                                            const VSTGUI::CButtonState& buttons) override;
-    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where,
-                                            const VSTGUI::CButtonState& buttons) override;
     bool onWheel(const VSTGUI::CPoint& where, float distance,
                  const VSTGUI::CButtonState& buttons) override;
     VSTGUI::int32 onKeyDown(VSTGUI::KeyCode& key) override;
