@@ -11,11 +11,11 @@
 #include "code/editor/controls/IOrvControlHost.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <utility>
-#include <vector>
+#include <thread>
 
 class CPlug;
 class CAboutView;
@@ -151,6 +151,10 @@ private:
 
     // Values and notifications from the effect, indices 0 to 187.
     velqa::editor::CValueSlots<kNumTags> pending;
+    // While the editor changes parameters: its thread, and the host parameters the effect
+    // reported back meanwhile.
+    std::atomic<std::thread::id> echoThread{};
+    std::array<bool, velqa::kHostParameterCount> touched{};
     // Gestures open towards the host, per parameter.
     std::array<int, velqa::kHostParameterCount> openGestures{};
     // The control whose edit began last (the Link buttons copy their band on it).

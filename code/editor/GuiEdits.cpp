@@ -56,9 +56,10 @@ void CGui::changeParameters(std::initializer_list<Change> changes)
 
 void CGui::changeParameters(const Change* first, const Change* last)
 {
-    std::array<float, kHostParameterCount> before{};
-    for (VstInt32 i = 0; i < kHostParameterCount; ++i)
-        before[static_cast<size_t>(i)] = getParameter(i);
+    // Marks what the effect reports back on this thread while the values move; automation from
+    // the audio thread meanwhile is not ours to echo.
+    touched.fill(false);
+    echoThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
 
     // One gesture for all: every parameter is open before the first value moves.
     for (const Change* c = first; c != last; ++c) openGesture(c->index);
@@ -69,17 +70,18 @@ void CGui::changeParameters(const Change* first, const Change* last)
         else // settings and messages the host does not know
             setParameterQuietly(c->index, c->value);
     }
+    echoThread.store(std::thread::id(), std::memory_order_relaxed);
 
     // The effect's own rules may have moved other parameters (solo rules, band activation,
     // links) or refused a value: the host hears the effect's values too, inside the gesture.
     // Setting a parameter to the value it holds changes nothing more.
     for (VstInt32 i = 0; i < kHostParameterCount; ++i)
     {
-        const float now = getParameter(i);
         const Change* own =
             std::find_if(first, last, [i](const Change& c) { return c.index == i; });
-        const float expected = own != last ? own->value : before[static_cast<size_t>(i)];
-        if (now == expected) continue;
+        if (own == last && !touched[static_cast<size_t>(i)]) continue;
+        const float now = getParameter(i);
+        if (own != last && now == own->value) continue;
         openGesture(i);
         setParameterAutomated(i, now);
         closeGesture(i);

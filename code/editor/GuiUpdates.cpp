@@ -40,6 +40,9 @@ bool isShown(const CView* view)
 void CGui::setParameter(VstInt32 index, float value)
 {
     pending.store(index, value);
+    if (index >= 0 && index < kHostParameterCount &&
+        echoThread.load(std::memory_order_relaxed) == std::this_thread::get_id())
+        touched[static_cast<size_t>(index)] = true;
 }
 
 void CGui::idle()

@@ -87,6 +87,23 @@ TEST_F(GuiBehaviour, AltClickOnABelowDigitLinksAndCopiesTheBandToAbove)
     EXPECT_EQ(plug->getParameter(kLink1 + 1), 0.0f);
 }
 
+TEST_F(GuiBehaviour, HostHearsWhatTheEffectsRulesMakeOfAnEdit)
+{
+    plug->setParameter(kEqSoloAbove1, 1.0f);
+    gui->idle();
+    heard.clear();
+    click(44); // a soloed band cannot be switched off
+    const auto mute = editsOf(kEqMuteAbove1);
+    ASSERT_FALSE(mute.empty());
+    EXPECT_EQ(mute.back().kind, HostEdit::kEnd);
+    EXPECT_EQ(mute[mute.size() - 2].value, plug->getParameter(kEqMuteAbove1));
+
+    heard.clear();
+    clickAt(digitCentre(5), kShift); // soloing a Below band ends the Above solo
+    EXPECT_EQ(plug->getParameter(kEqSoloAbove1), 0.0f);
+    EXPECT_TRUE(heardOneEdit(kEqSoloAbove1, 0.0f));
+}
+
 TEST_F(GuiBehaviour, CtrlClickOnTheEqSwitchResetsAllItsBandParametersInOneGesture)
 {
     for (VstInt32 i = kEqAboveBase; i < kEqAboveBase + kFieldsPerSection; ++i)
