@@ -101,3 +101,9 @@ CMouseEventResult CAnimKnobOrv::onMouseExited(CPoint&, const CButtonState&)
     if (setHovered(false)) invalid();
     return kMouseEventHandled;
 }
+
+bool CAnimKnobOrv::removed(CView* parent)
+{
+    linked = false; // the editor closes the gestures of a drag cut short
+    return CAnimKnob::removed(parent);
+}

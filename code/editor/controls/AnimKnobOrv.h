@@ -19,6 +19,7 @@ public:
     VSTGUI::CMouseEventResult onMouseUp(VSTGUI::CPoint& where,
                                         const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseCancel() override;
+    bool removed(VSTGUI::CView* parent) override;
     VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::CPoint& where,
                                              const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where,

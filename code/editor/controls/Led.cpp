@@ -132,3 +132,9 @@ CMouseEventResult CLed::onMouseExited(CPoint&, const CButtonState&)
     if (setHovered(false)) invalid();
     return kMouseEventHandled;
 }
+
+bool CLed::removed(CView* parent)
+{
+    pressed = false;
+    return CControl::removed(parent);
+}

@@ -207,3 +207,11 @@ CMouseEventResult CVSliderMO::onMouseExited(CPoint&, const CButtonState&)
     if (setHovered(false)) invalid();
     return kMouseEventHandled;
 }
+
+bool CVSliderMO::removed(CView* parent)
+{
+    // The editor closes the gestures of a drag cut short; the slider only forgets it.
+    dragging = false;
+    linked = false;
+    return CControl::removed(parent);
+}

@@ -21,6 +21,7 @@ public:
     VSTGUI::CMouseEventResult onMouseUp(VSTGUI::CPoint& where,
                                         const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseCancel() override;
+    bool removed(VSTGUI::CView* parent) override;
     VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::CPoint& where,
                                              const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where,

@@ -93,6 +93,16 @@ TEST_F(KnobFixture, ASecondButtonDuringALinkedDragLeavesTheGestureWhole)
     EXPECT_EQ(host.count("indicator 191 0"), 1);
 }
 
+TEST_F(KnobFixture, AKnobTakenAwayMidDragIsReleased)
+{
+    knob->remember();
+    f.down(50, 50, kRButton);
+    f.frame->removeView(knob);
+    EXPECT_FALSE(knob->isEditing());
+    EXPECT_EQ(knob->getNbReference(), 1);
+    knob->forget();
+}
+
 TEST_F(KnobFixture, WithoutAPartnerTheRightButtonDoesNothing)
 {
     knob->setPartner(-1);
