@@ -13,7 +13,6 @@ using namespace VSTGUI;
 namespace
 {
 
-GuiFixture* currentFixture = nullptr;
 std::vector<HostEdit>* currentLog = nullptr;
 
 VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr, void*, float value)
@@ -36,7 +35,6 @@ void GuiFixture::SetUp()
     ASSERT_NE(mkdtemp(folder), nullptr);
     configFolder = folder;
     setenv("XDG_CONFIG_HOME", folder, 1);
-    currentFixture = this;
     currentLog = &heard;
     openEffect();
 }
@@ -45,7 +43,6 @@ void GuiFixture::TearDown()
 {
     closeEffect();
     currentLog = nullptr;
-    currentFixture = nullptr;
     std::filesystem::remove_all(configFolder);
 }
 
