@@ -127,15 +127,12 @@ velqa::IEditorPlatform* ViewAdapter::platform() const
 
 tresult PLUGIN_API ViewAdapter::writeSnapshot(const char* pngPath, int32 zoomPercent, double scale)
 {
-    auto* platform = this->platform();
-    if (!pngPath || !platform || frame || isAttached()) return kResultFalse;
+    if (!pngPath) return kResultFalse;
     if (zoomPercent < 75 || zoomPercent > 200 || !(scale >= 0.5 && scale <= 4.0))
         return kInvalidArgument;
-    if (!platform->openOffscreen(scale)) return kResultFalse;
-    const bool zoomed = platform->setEditorZoom(zoomPercent / 100.0);
-    editor->idle();
-    const bool written = zoomed && platform->writeOffscreenPng(pngPath);
-    editor->close();
+    if (openOffscreen(scale) != kResultOk) return kResultFalse;
+    const bool written = setZoomPercent(zoomPercent) == kResultOk && writePng(pngPath) == kResultOk;
+    closeOffscreen();
     return written ? kResultOk : kResultFalse;
 }
 
