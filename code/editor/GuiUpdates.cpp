@@ -13,6 +13,8 @@
 #include "code/editor/controls/CButtonMO.h"
 #include "code/editor/controls/OrvLabel.h"
 
+#include <cmath>
+
 using namespace VSTGUI;
 using namespace velqa;
 using namespace velqa::editor;
@@ -39,7 +41,8 @@ bool isShown(const CView* view)
 
 void CGui::setParameter(VstInt32 index, float value)
 {
-    pending.store(index, value);
+    // A meter fed by broken audio must not carry NaN into a view.
+    pending.store(index, std::isfinite(value) ? value : 0.0f);
     if (index >= 0 && index < kHostParameterCount &&
         echoThread.load(std::memory_order_relaxed) == std::this_thread::get_id())
         touched[static_cast<size_t>(index)] = true;
