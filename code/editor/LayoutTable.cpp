@@ -24,6 +24,8 @@ constexpr int32_t bandBelow(int32_t band, BandField field)
 } // namespace
 
 // Sliders are as tall as their travel plus the handle; the band selector gets its first digit.
+// The oversampling list sits left of the settings panel's close button, and the display gain
+// list ends inside the panel.
 // Fields: kind, bitmap, parameter, container, x, y, frames, width, height, steps, style, text.
 // clang-format off
 const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
@@ -211,8 +213,8 @@ const std::array<LayoutEntry, kTagCount> kLayoutTable = {{
     {kKindTextKnob, kNoBitmap, -1, kSettings, 156, 179, 0, 28, 14, 0, 0, ""}, // 181
     {kKindDropdown, kNoBitmap, -1, kSettings, 156, 133, 0, 90, 18, 0, kListZoom, ""}, // 182
     {kKindDropdown, kNoBitmap, kAnalyserWeighting, kSettings, 155, 88, 0, 90, 18, 0, kListTilt, ""}, // 183
-    {kKindDropdown, kNoBitmap, kOversamplingFactor, kSettings, 218, 18, 0, 60, 18, 0, kListOversampling, ""}, // 184
-    {kKindDropdown, kNoBitmap, kAnalyserOffset, kSettings, 202, 61, 0, 90, 18, 0, kListDisplayGain, ""}, // 185
+    {kKindDropdown, kNoBitmap, kOversamplingFactor, kSettings, 196, 18, 0, 60, 18, 0, kListOversampling, ""}, // 184
+    {kKindDropdown, kNoBitmap, kAnalyserOffset, kSettings, 202, 61, 0, 84, 18, 0, kListDisplayGain, ""}, // 185
     {kKindMomentary, kBmpClose, -1, kSettings, 265, 10, 2, -1, -1, 0, kStyleNoHover, ""}, // 186
     {kKindLabel, kNoBitmap, -1, kSettings, 20, 149, 0, 150, 14, 0, 0, "Zoom set back to 100 %"}, // 187
     {kKindPane, kNoBitmap, -1, kSettings, 10, 8, 0, 110, 149, 0, 0, ""}, // 188
