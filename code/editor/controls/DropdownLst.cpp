@@ -115,9 +115,11 @@ bool CDropdownLst::openList()
     const CCoord listHeight = CDropdownPopup::kItemHeight * static_cast<CCoord>(items.size()) + 2;
     CRect list(origin.x, origin.y + getHeight(), origin.x + getWidth(),
                origin.y + getHeight() + listHeight);
-    // Below when it fits, else above, else as far up as the page allows.
+    // Below when it fits, else above, else as far up as the page allows; never beside it.
     if (list.bottom > layer.bottom) list.offset(0, -(listHeight + getHeight()));
     if (list.top < layer.top) list.offset(0, layer.top - list.top);
+    if (list.right > layer.right) list.offset(layer.right - list.right, 0);
+    if (list.left < layer.left) list.offset(layer.left - list.left, 0);
 
     popup = new CDropdownPopup(this, layer, list);
     host->addView(popup);
