@@ -330,6 +330,20 @@ TEST_F(EditorWindowBehaviourTest, ZoomAndHelpChosenInSettingsSurviveReopening)
     EXPECT_NE(text.str().find("mo=0"), std::string::npos) << text.str();
 }
 
+TEST_F(EditorWindowBehaviourTest, AViewDestroyedWithoutRemovalLeavesNothingRunning)
+{
+    probe->release();
+    probe = nullptr;
+    viewHost->abandon();
+    view->release(); // the last reference: no removed() came first
+    view = nullptr;
+    EXPECT_EQ(viewHost->timerCount(), 0u);
+    EXPECT_EQ(viewHost->eventHandlerCount(), 0u);
+    settle(100);
+    openEditor();
+    EXPECT_TRUE(visible(114)) << "a new view opens the editor again";
+}
+
 // Runs with the thread checker: automation from an audio thread while the window draws.
 TEST_F(EditorWindowBehaviourTest, ThreadsAutomationWhileTheWindowDraws)
 {
