@@ -140,8 +140,10 @@ std::vector<ExpectedControl> build()
     add(181, kSettings, 156, 179, 28, 14);
     add(182, kSettings, 156, 133, 90, 18);
     add(183, kSettings, 155, 88, 90, 18);
-    add(184, kSettings, 218, 18, 60, 18);
-    add(185, kSettings, 202, 61, 90, 18);
+    // Both lists are moved from the table's 218, 18 and 90 wide: clear of the close button and
+    // inside the 290-pixel panel.
+    add(184, kSettings, 196, 18, 60, 18);
+    add(185, kSettings, 202, 61, 84, 18);
     add(186, kSettings, 265, 10, 20, kClose);
     add(187, kSettings, 20, 149, 150, 14);
     add(188, kSettings, 10, 8, 110, 149);
