@@ -40,6 +40,7 @@ TEST_F(EditorCommandTest, ScreenshotShowsTheStateAndPageAsked)
     EXPECT_NE(
         screenshot("settings.png", {"--set", "Mix=0", "--set", "Bypass=1", "--page", "settings"}),
         mix);
+    EXPECT_NE(screenshot("preset.png", {"--preset", "bass tightening"}), plain);
     EXPECT_NE(screenshot("about.png", {"--page", "about"}), plain);
     EXPECT_EQ(screenshot("main.png", {"--page", "main"}), plain);
 }
