@@ -81,14 +81,14 @@ protected:
         if (xcb) xcb_disconnect(xcb);
     }
 
-    void openEditor()
+    void openEditor(uint64_t settleMilliseconds = 300)
     {
         view = plugin->controller()->createView(Vst::ViewType::kEditor);
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(view->queryInterface(velqa::IEditorProbe::iid, reinterpret_cast<void**>(&probe)),
                   kResultOk);
         ASSERT_EQ(viewHost->attach(view), kResultOk);
-        viewHost->run(300);
+        viewHost->run(settleMilliseconds);
     }
     void closeEditor()
     {
@@ -342,6 +342,36 @@ TEST_F(EditorWindowBehaviourTest, AViewDestroyedWithoutRemovalLeavesNothingRunni
     settle(100);
     openEditor();
     EXPECT_TRUE(visible(114)) << "a new view opens the editor again";
+}
+
+// Runs with the thread checker: the window comes and goes while the audio thread automates.
+TEST_F(EditorWindowBehaviourTest, ThreadsOpenAndCloseTheWindowAHundredTimesWhileAudioRuns)
+{
+    std::atomic<bool> done{false};
+    std::thread audio(
+        [&]
+        {
+            for (int block = 0; !done; ++block)
+            {
+                plugin->inputChanges().add(kMix, 0, (block % 50) / 49.0);
+                plugin->process(256);
+                plugin->inputChanges().clear();
+            }
+        });
+    for (int round = 0; round < 100; ++round)
+    {
+        closeEditor();
+        openEditor(20);
+        if (HasFatalFailure()) break;
+    }
+    done = true;
+    audio.join();
+    settle(100);
+    EXPECT_EQ(viewHost->timerCount(), 1u);
+    EXPECT_EQ(viewHost->eventHandlerCount(), 1u);
+    float shown = -1;
+    ASSERT_EQ(probe->getTagValue(114, &shown), kResultOk);
+    EXPECT_FLOAT_EQ(shown, effect(kMix));
 }
 
 // Runs with the thread checker: automation from an audio thread while the window draws.
