@@ -5,6 +5,11 @@
 
 #include "vstgui/lib/platform/x11runloop.h"
 
+namespace VSTGUI
+{
+class CView;
+}
+
 namespace velqa
 {
 
@@ -19,6 +24,11 @@ public:
     virtual bool writeOffscreenPng(const char* path) = 0;
     // 0.75 to 2; the editor reports its new size as it does for its own zoom control.
     virtual bool setEditorZoom(double zoom) = 0;
+    // The view the editor built for a layout tag, or null (closed, or no view of that tag).
+    virtual VSTGUI::CView* viewOfTag(int) const { return nullptr; }
+    // Shows one page of the editor while open: 0 the main page alone, 1 the settings panel,
+    // 2 the About page. False for a page the editor does not have.
+    virtual bool showPage(int) { return false; }
 
 protected:
     ~IEditorPlatform() = default;

@@ -4,6 +4,7 @@
 #include "VST3Adapter/VST2Adapter.h"
 #include "VST3Adapter/vst2base/aeffeditor.h"
 #include "VST3Adapter/vst2base/audioeffectx.h"
+#include "vstgui/lib/cframe.h"
 #include "vstgui/lib/controls/ccontrol.h"
 
 #include <cmath>
@@ -120,18 +121,122 @@ void ViewAdapter::controlEndEdit(VSTGUI::CControl* control)
     if (auto* gui = editorInterface()) gui->endEdit(control->getTag());
 }
 
+velqa::IEditorPlatform* ViewAdapter::platform() const
+{
+    return dynamic_cast<velqa::IEditorPlatform*>(editor);
+}
+
 tresult PLUGIN_API ViewAdapter::writeSnapshot(const char* pngPath, int32 zoomPercent, double scale)
 {
-    auto* platform = dynamic_cast<velqa::IEditorPlatform*>(editor);
-    if (!pngPath || !platform || frame || isAttached()) return kResultFalse;
+    if (!pngPath) return kResultFalse;
     if (zoomPercent < 75 || zoomPercent > 200 || !(scale >= 0.5 && scale <= 4.0))
         return kInvalidArgument;
-    if (!platform->openOffscreen(scale)) return kResultFalse;
-    const bool zoomed = platform->setEditorZoom(zoomPercent / 100.0);
-    editor->idle();
-    const bool written = zoomed && platform->writeOffscreenPng(pngPath);
-    editor->close();
+    if (openOffscreen(scale) != kResultOk) return kResultFalse;
+    const bool written = setZoomPercent(zoomPercent) == kResultOk && writePng(pngPath) == kResultOk;
+    closeOffscreen();
     return written ? kResultOk : kResultFalse;
+}
+
+tresult PLUGIN_API ViewAdapter::openOffscreen(double contentScale)
+{
+    auto* platform = this->platform();
+    if (!platform || frame || isAttached() || !(contentScale >= 0.5 && contentScale <= 4.0))
+        return kResultFalse;
+    if (!platform->openOffscreen(contentScale)) return kResultFalse;
+    // Holding the frame refuses an attach while the image is open, and the destructor closes it.
+    if (auto* gui = editorInterface()) frame = gui->getFrame();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::closeOffscreen()
+{
+    if (!offscreenOpen()) return kResultFalse;
+    close();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::findTag(int32 tag, ViewRect* rect, TBool* visible)
+{
+    VSTGUI::CView* view = frame && platform() ? platform()->viewOfTag(tag) : nullptr;
+    if (!view) return kResultFalse;
+    const VSTGUI::CRect& size = view->getViewSize();
+    VSTGUI::CPoint topLeft(size.left, size.top);
+    view->localToFrame(topLeft);
+    if (rect)
+        *rect = ViewRect(static_cast<int32>(std::lround(topLeft.x)),
+                         static_cast<int32>(std::lround(topLeft.y)),
+                         static_cast<int32>(std::lround(topLeft.x + size.getWidth())),
+                         static_cast<int32>(std::lround(topLeft.y + size.getHeight())));
+    if (visible)
+    {
+        bool shown = true;
+        for (VSTGUI::CView* v = view; v && shown; v = v->getParentView()) shown = v->isVisible();
+        *visible = shown;
+    }
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::getTagValue(int32 tag, float* value)
+{
+    auto* control =
+        frame && platform() ? dynamic_cast<VSTGUI::CControl*>(platform()->viewOfTag(tag)) : nullptr;
+    if (!control || !value) return kResultFalse;
+    *value = control->getValue();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::mouse(int32 action, double x, double y, int32 buttons,
+                                      float distance)
+{
+    if (!offscreenOpen()) return kResultFalse;
+    const VSTGUI::CPoint where(x, y);
+    const VSTGUI::CButtonState state(buttons);
+    switch (action)
+    {
+    case kMouseDown:
+        frame->platformOnMouseDown(where, state);
+        break;
+    case kMouseMoved:
+        frame->platformOnMouseMoved(where, state);
+        break;
+    case kMouseUp:
+        frame->platformOnMouseUp(where, state);
+        break;
+    case kMouseWheel:
+        frame->platformOnMouseWheel(where, distance, state);
+        break;
+    default:
+        return kInvalidArgument;
+    }
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::tick()
+{
+    if (!offscreenOpen()) return kResultFalse;
+    editor->idle();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::setZoomPercent(int32 percent)
+{
+    if (!offscreenOpen()) return kResultFalse;
+    if (percent < 75 || percent > 200) return kInvalidArgument;
+    return platform()->setEditorZoom(percent / 100.0) ? kResultOk : kResultFalse;
+}
+
+// Also for a view open in a window: the command-line host shows a page there too.
+tresult PLUGIN_API ViewAdapter::showPage(int32 page)
+{
+    if (!frame || !platform()) return kResultFalse;
+    return platform()->showPage(page) ? kResultOk : kResultFalse;
+}
+
+tresult PLUGIN_API ViewAdapter::writePng(const char* path)
+{
+    if (!offscreenOpen() || !path) return kResultFalse;
+    editor->idle();
+    return platform()->writeOffscreenPng(path) ? kResultOk : kResultFalse;
 }
 
 } // namespace Steinberg::Vst

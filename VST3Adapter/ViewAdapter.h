@@ -1,6 +1,7 @@
 #pragma once
 // The effect's own editor presented to the VST 3 host as its plug-in view.
 
+#include "VST3Adapter/IEditorProbe.h"
 #include "VST3Adapter/IEditorSnapshot.h"
 #include "VST3Adapter/VSTGUIEditor.h"
 #include "pluginterfaces/vst/ivstcontextmenu.h"
@@ -8,6 +9,11 @@
 #include "vstgui/lib/controls/icontrollistener.h"
 
 class AEffEditor;
+
+namespace velqa
+{
+class IEditorPlatform;
+}
 
 namespace Steinberg::Vst
 {
@@ -18,7 +24,8 @@ class ViewAdapter : public VSTGUIEditor,
                     public VSTGUI::IControlListener,
                     public IParameterFinder,
                     public IContextMenuTarget,
-                    public velqa::IEditorSnapshot
+                    public velqa::IEditorSnapshot,
+                    public velqa::IEditorProbe
 {
 public:
     static constexpr int32 kIdleMilliseconds = 50;
@@ -53,11 +60,23 @@ public:
 
     tresult PLUGIN_API writeSnapshot(const char* pngPath, int32 zoomPercent, double scale) override;
 
+    tresult PLUGIN_API openOffscreen(double contentScale) override;
+    tresult PLUGIN_API closeOffscreen() override;
+    tresult PLUGIN_API findTag(int32 tag, ViewRect* rect, TBool* visible) override;
+    tresult PLUGIN_API getTagValue(int32 tag, float* value) override;
+    tresult PLUGIN_API mouse(int32 action, double x, double y, int32 buttons,
+                             float distance) override;
+    tresult PLUGIN_API tick() override;
+    tresult PLUGIN_API setZoomPercent(int32 percent) override;
+    tresult PLUGIN_API showPage(int32 page) override;
+    tresult PLUGIN_API writePng(const char* path) override;
+
     OBJ_METHODS(ViewAdapter, VSTGUIEditor)
     DEFINE_INTERFACES
     DEF_INTERFACE(IParameterFinder)
     DEF_INTERFACE(IContextMenuTarget)
     DEF_INTERFACE(velqa::IEditorSnapshot)
+    DEF_INTERFACE(velqa::IEditorProbe)
     END_DEFINE_INTERFACES(VSTGUIEditor)
     REFCOUNT_METHODS(VSTGUIEditor)
 
@@ -68,6 +87,9 @@ private:
     // The editor's rectangle in device pixels, or false without one.
     bool editorRect(ViewRect& out) const;
     VSTGUI::VSTGUIEditorInterface* editorInterface() const;
+    velqa::IEditorPlatform* platform() const;
+    // The editor is open on an image through the probe, not in a host window.
+    bool offscreenOpen() const { return frame && !isAttached(); }
 
     AEffEditor* editor = nullptr;
     VST2Adapter* adapter = nullptr;

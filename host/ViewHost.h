@@ -26,6 +26,8 @@ public:
     Steinberg::tresult attach(Steinberg::IPlugView* view);
     // Removes the view (if attached); the window stays.
     Steinberg::tresult detach();
+    // Lets go of the view without removed(), as a host does that destroys the view first.
+    void abandon() { view_ = nullptr; }
     Steinberg::IPlugView* view() const { return view_; }
 
     // Runs the loop for the given time, or until the window is closed by the user when

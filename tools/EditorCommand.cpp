@@ -1,9 +1,11 @@
-#include "VST3Adapter/IEditorSnapshot.h"
-#include "host/Module.h"
-#include "host/PluginInstance.h"
+#include "VST3Adapter/IEditorProbe.h"
 #include "host/ViewHost.h"
 #include "tools/Command.h"
 #include "tools/DefaultBundle.h"
+#include "tools/LoadedPlugin.h"
+#include "tools/ParameterValues.h"
+#include "tools/PresetLoading.h"
+#include "tools/RenderOptions.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,17 +27,26 @@ struct EditorOptions
     int zoomPercent = 100;
     double contentScale = 1.0;
     double seconds = 0; // 0: until the window is closed
+    std::string preset;
+    std::vector<std::pair<std::string, std::string>> settings; // NAME, VALUE as typed
+    int page = -1;                                             // -1: as the editor opens
 };
+
+constexpr const char* pageNames[] = {"main", "settings", "about"};
 
 void printEditorUsage(std::FILE* out)
 {
-    std::fprintf(out,
-                 "Usage: velqa editor [--seconds S] [BUNDLE]\n"
-                 "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [BUNDLE]\n\n"
-                 "Opens the editor in a window (needs an X display), until the window is closed\n"
-                 "or for S seconds; then prints the process CPU time the window took. With\n"
-                 "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
-                 "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n");
+    std::fprintf(
+        out,
+        "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
+        "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [STATE] [BUNDLE]\n"
+        "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]... [--page main|settings|about]\n\n"
+        "Opens the editor in a window (needs an X display), until the window is closed\n"
+        "or for S seconds; then prints the process CPU time the window took. With\n"
+        "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
+        "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n"
+        "--preset and --set work as in velqa render (the settings after the preset);\n"
+        "--page shows the main page, the settings panel or the About page.\n");
 }
 
 bool parseNumber(const std::string& text, double low, double high, double& out)
@@ -47,9 +58,34 @@ bool parseNumber(const std::string& text, double low, double high, double& out)
     return true;
 }
 
+int pageByName(const std::string& name)
+{
+    for (int page = 0; page < static_cast<int>(std::size(pageNames)); ++page)
+        if (name == pageNames[page]) return page;
+    return -1;
+}
+
+// --preset and --set are render's options: its parser reads them, so both commands take the
+// same syntax (it insists on an output, which the editor has no use for).
+bool parseStateOptions(std::vector<std::string> stateArguments, EditorOptions& options)
+{
+    stateArguments.insert(stateArguments.end(), {"-o", "unused"});
+    RenderOptions parsed;
+    std::string error;
+    if (!parseRenderOptions(stateArguments, parsed, error))
+    {
+        std::fprintf(stderr, "velqa editor: %s\n", error.c_str());
+        return false;
+    }
+    options.preset = parsed.preset;
+    options.settings = parsed.settings;
+    return true;
+}
+
 // 0 when parsed, else the exit code.
 int parseOptions(const std::vector<std::string>& arguments, EditorOptions& options)
 {
+    std::vector<std::string> stateArguments;
     for (size_t i = 0; i < arguments.size(); ++i)
     {
         const std::string& argument = arguments[i];
@@ -69,6 +105,10 @@ int parseOptions(const std::vector<std::string>& arguments, EditorOptions& optio
         else if (argument == "--seconds" && hasValue &&
                  parseNumber(arguments[++i], 0.1, 86400, number))
             options.seconds = number;
+        else if ((argument == "--set" || argument == "--preset") && hasValue)
+            stateArguments.insert(stateArguments.end(), {argument, arguments[++i]});
+        else if (argument == "--page" && hasValue && pageByName(arguments[i + 1]) >= 0)
+            options.page = pageByName(arguments[++i]);
         else if (!argument.empty() && argument[0] != '-' && options.bundle.empty())
             options.bundle = argument;
         else
@@ -78,14 +118,63 @@ int parseOptions(const std::vector<std::string>& arguments, EditorOptions& optio
             return exitUsage;
         }
     }
+    if (!stateArguments.empty() && !parseStateOptions(stateArguments, options)) return exitUsage;
     if (options.bundle.empty()) options.bundle = defaultBundle().string();
     return 0;
+}
+
+int fail(int code, const std::string& message)
+{
+    std::fprintf(stderr, "velqa editor: %s\n", message.c_str());
+    return code;
+}
+
+int applyPreset(LoadedPlugin& plugin, const std::string& preset)
+{
+    std::string error;
+    const int code = loadPresetInto(plugin, preset, error);
+    return code == exitOk ? exitOk : fail(code, error);
+}
+
+// The values reach the effect as a host sends them: with one processed block.
+int applySettings(LoadedPlugin& plugin, const EditorOptions& options)
+{
+    host::PluginInstance& instance = *plugin.instance;
+    Vst::IEditController* controller = instance.controller();
+    instance.inputChanges().clear();
+    for (const auto& [name, text] : options.settings)
+    {
+        const auto parameter = findParameter(controller, name);
+        if (!parameter) return fail(exitUnknownName, "unknown parameter '" + name + "'");
+        const auto value = parseParameterValue(controller, parameter->id, text);
+        if (!value) return fail(exitUsage, "'" + text + "' is not a value of " + parameter->title);
+        instance.inputChanges().add(parameter->id, 0, *value);
+    }
+    constexpr int32 block = 256;
+    if (instance.setupProcessing(48000.0, block) != kResultOk)
+        return fail(exitFailure, "the plug-in did not take the settings");
+    instance.setActive(true);
+    instance.setProcessing(true);
+    if (instance.process(block) != kResultOk)
+        return fail(exitFailure, "the plug-in did not take the settings");
+    instance.setProcessing(false);
+    instance.setActive(false);
+    instance.inputChanges().clear();
+    return exitOk;
 }
 
 // CPU time of the whole process, the plug-in's threads included.
 double processCpuSeconds()
 {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+bool showPage(IPlugView* view, int page)
+{
+    FUnknownPtr<velqa::IEditorProbe> probe(view);
+    if (probe && probe->showPage(page) == kResultOk) return true;
+    fail(exitFailure, std::string("the editor cannot show its ") + pageNames[page] + " page");
+    return false;
 }
 
 int showWindow(IPlugView* view, const EditorOptions& options)
@@ -99,6 +188,11 @@ int showWindow(IPlugView* view, const EditorOptions& options)
     if (viewHost->attach(view) != kResultOk)
     {
         std::fprintf(stderr, "velqa editor: the view refused to attach\n");
+        return exitFailure;
+    }
+    if (options.page >= 0 && !showPage(view, options.page))
+    {
+        viewHost->detach();
         return exitFailure;
     }
     const double cpuBefore = processCpuSeconds();
@@ -116,24 +210,20 @@ int showWindow(IPlugView* view, const EditorOptions& options)
 
 int writeScreenshot(IPlugView* view, const EditorOptions& options)
 {
-    velqa::IEditorSnapshot* snapshot = nullptr;
-    if (view->queryInterface(velqa::IEditorSnapshot::iid, reinterpret_cast<void**>(&snapshot)) !=
-            kResultOk ||
-        !snapshot)
-    {
-        std::fprintf(stderr, "velqa editor: this plug-in's view cannot draw off screen\n");
-        return exitFailure;
-    }
-    const tresult result = snapshot->writeSnapshot(options.screenshot.c_str(), options.zoomPercent,
-                                                   options.contentScale);
-    snapshot->release();
-    if (result != kResultOk)
-    {
-        std::fprintf(stderr, "velqa editor: could not write %s\n", options.screenshot.c_str());
-        return exitFailure;
-    }
-    std::printf("%s\n", options.screenshot.c_str());
-    return exitOk;
+    FUnknownPtr<velqa::IEditorProbe> probe(view);
+    if (!probe) return fail(exitFailure, "this plug-in's view cannot draw off screen");
+    if (probe->openOffscreen(options.contentScale) != kResultOk)
+        return fail(exitFailure, "the editor could not open off screen");
+    int code = exitOk;
+    if (probe->setZoomPercent(options.zoomPercent) != kResultOk)
+        code = fail(exitFailure, "the editor refused the zoom");
+    else if (options.page >= 0 && !showPage(view, options.page))
+        code = exitFailure;
+    else if (probe->writePng(options.screenshot.c_str()) != kResultOk)
+        code = fail(exitOutputFile, "could not write " + options.screenshot);
+    probe->closeOffscreen();
+    if (code == exitOk) std::printf("%s\n", options.screenshot.c_str());
+    return code;
 }
 
 } // namespace
@@ -143,31 +233,19 @@ int runEditor(const std::vector<std::string>& arguments)
     EditorOptions options;
     if (const int code = parseOptions(arguments, options)) return code < 0 ? exitOk : code;
 
-    auto loaded = host::Module::load(options.bundle);
-    if (!loaded.module)
-    {
-        std::fprintf(stderr, "velqa editor: %s: %s %s\n", options.bundle.c_str(),
-                     host::describe(loaded.error), loaded.detail.c_str());
-        return exitFailure;
-    }
-    int code = exitFailure;
-    {
-        auto created = host::PluginInstance::create(*loaded.module);
-        if (!created.instance || created.instance->initialize() != kResultOk)
-        {
-            std::fprintf(stderr, "velqa editor: the plug-in could not be created\n");
-            return exitFailure;
-        }
-        IPlugView* view = created.instance->controller()->createView(Vst::ViewType::kEditor);
-        if (!view)
-        {
-            std::fprintf(stderr, "velqa editor: the plug-in has no editor view\n");
-            return exitFailure;
-        }
-        code =
-            options.screenshot.empty() ? showWindow(view, options) : writeScreenshot(view, options);
-        view->release();
-    }
+    LoadedPlugin plugin;
+    std::string error;
+    if (!loadPlugin(options.bundle, plugin, error)) return fail(exitFailure, error);
+    if (!options.preset.empty())
+        if (const int code = applyPreset(plugin, options.preset)) return code;
+    if (!options.settings.empty())
+        if (const int code = applySettings(plugin, options)) return code;
+
+    IPlugView* view = plugin.instance->controller()->createView(Vst::ViewType::kEditor);
+    if (!view) return fail(exitFailure, "the plug-in has no editor view");
+    const int code =
+        options.screenshot.empty() ? showWindow(view, options) : writeScreenshot(view, options);
+    view->release();
     return code;
 }
 

@@ -1,5 +1,4 @@
 #include "host/AudioFile.h"
-#include "host/MemoryStream.h"
 #include "host/Utf16.h"
 #include "tools/Command.h"
 #include "tools/DefaultBundle.h"
@@ -8,6 +7,7 @@
 #include "tools/OfflineRenderer.h"
 #include "tools/OversamplingState.h"
 #include "tools/ParameterValues.h"
+#include "tools/PresetLoading.h"
 #include "tools/Presets.h"
 #include "tools/ProgressBar.h"
 #include "tools/RenderOptions.h"
@@ -80,14 +80,9 @@ std::string decibels(float peak)
 
 int applyPreset(LoadedPlugin& plugin, const std::string& preset)
 {
-    const auto loaded = loadPreset(plugin.bundle, preset);
-    if (!loaded.ok)
-        return fail(loaded.error.starts_with("unknown preset") ? exitUnknownName : exitInputFile,
-                    loaded.error);
-    host::MemoryStream state(componentStateFor(loaded.chunk));
-    if (plugin.instance->setState(state) != kResultOk)
-        return fail(exitFailure, "the plug-in refused the preset '" + preset + "'");
-    return exitOk;
+    std::string error;
+    const int code = loadPresetInto(plugin, preset, error);
+    return code == exitOk ? exitOk : fail(code, error);
 }
 
 int collectSettings(LoadedPlugin& plugin, const RenderOptions& options,

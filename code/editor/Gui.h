@@ -1,52 +1,175 @@
 #pragma once
-// The editor as far as it is built yet: the window with its header and main page, and a few
-// controls bound to parameters so every road between host, effect and editor is in use.
+// The editor: builds its window from the static tables, keeps every control in step with the
+// effect and turns user edits into parameter changes the host hears about.
 
+#include "code/ParameterIndex.h"
+#include "code/editor/BitmapTable.h"
+#include "code/editor/ContainerTable.h"
+#include "code/editor/LayoutTable.h"
 #include "code/editor/OrvEditor.h"
+#include "code/editor/ValueSlots.h"
+#include "code/editor/controls/IOrvControlHost.h"
 
 #include <array>
-#include <vector>
+#include <atomic>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <thread>
 
 class CPlug;
+class CAboutView;
+class CCButtonMO;
+class CParamEqView2;
+namespace VSTGUI
+{
+class CBitmap;
+class CControl;
+class CTextLabel;
+class CViewContainer;
+} // namespace VSTGUI
 
-class CGui : public COrvEditor
+class CGui : public COrvEditor, public IOrvControlHost
 {
 public:
-    static constexpr VSTGUI::int32 kNumTags = 190;
+    static constexpr VSTGUI::int32 kNumTags = velqa::editor::kTagCount;
+    // Told by the EQ knobs while a linked drag lasts.
+    static constexpr VSTGUI::int32 kLinkIndicatorTag = 191;
+    static constexpr int kMessageTicks = 200;
+    static constexpr int kMeterRestTicks = 25;
+    static constexpr int kRedrawDelayTicks = 3;
 
-    // Layout tags of the controls built so far.
-    enum Tag : VSTGUI::int32
+    enum Page
     {
-        kTagHeaderBypass = 28,
-        kTagMix = 114,
-        kTagOutVol = 115,
-        kTagSatAbove = 127,
-        kTagSatOnAbove = 139,
-        kTagSectionMeterAbove = 163,
-        kTagSectionMeterBelow = 164,
+        kPageMain = 0,
+        kPageSettings = 1,
+        kPageAbout = 2,
     };
 
     explicit CGui(CPlug* plug);
     ~CGui() override;
 
+    // The effect reports a value or a notification, from any thread: it is only stored here and
+    // reaches the views at the next tick on the user-interface thread.
+    void setParameter(VstInt32 index, float value) override;
+    void idle() override;
+
+    // Probes for tests and the command line.
+    VSTGUI::CView* viewOfTag(int tag) const override;
+    bool showPage(int page) override;
     VSTGUI::CControl* getControl(VSTGUI::int32 tag) const;
-    VSTGUI::CViewContainer* getHeader() const { return header; }
-    VSTGUI::CViewContainer* getMainPage() const { return mainPage; }
+    VSTGUI::CViewContainer* getContainer(VSTGUI::int32 id) const;
+    CAboutView* getAboutView() const { return aboutView; }
+    CParamEqView2* getDisplay(VstInt32 section, bool solo) const;
+    bool isMouseOverHelpOn() const { return mouseOverHelp; }
+    int getTicksPerSecond() const { return ticksPerSecond; }
+
+    // User edits.
+    void valueChanged(VSTGUI::CControl* control) override;
+    void controlBeginEdit(VSTGUI::CControl* control) override;
+    void controlEndEdit(VSTGUI::CControl* control) override;
+    void beginEdit(VSTGUI::int32 tag) override;
+    void endEdit(VSTGUI::int32 tag) override;
+    // A modifier click on band b (0-4 Above, 5-9 Below) with VSTGUI's button state bits.
+    void bandAction(VSTGUI::int32 band, VSTGUI::int32 modifiers);
+    // Zoom factor 0.5 to 2; stored as the user's zoom when store is set.
+    bool setZoom(double factor, bool store);
+    bool showHelpText(VSTGUI::int32 tag) override;
+    // The preset browser marks a fresh load; the first change after it greys the name.
+    void markPresetLoaded();
+
+    // What the controls tell beyond the listener.
+    void partnerBeginEdit(VSTGUI::int32 partnerTag) override;
+    void partnerValueChanged(VSTGUI::int32 partnerTag, float value) override;
+    void partnerEndEdit(VSTGUI::int32 partnerTag) override;
+    void linkIndicatorChanged(VSTGUI::int32 indicatorTag, float value) override;
+    void hoverChanged(VSTGUI::int32 tag, float value) override;
 
 protected:
-    VstInt32 parameterOfTag(VSTGUI::int32 tag) const override;
-    void buildFrame(VSTGUI::CFrame* newFrame) override;
+    void prepareOpen() override;
+    void buildFrame(CFrameCM* newFrame) override;
+    void finishOpen() override;
     void forgetViews() override;
-    void showParameter(VstInt32 index, float value) override;
+    void editorTick() override;
+    void zoomChanged() override;
 
 private:
-    VSTGUI::CBitmap* loadBitmap(const char* name);
-    void addControl(VSTGUI::CViewContainer* container, VSTGUI::CControl* control,
-                    VstInt32 parameter);
+    struct Change
+    {
+        VstInt32 index;
+        float value;
+    };
 
+    // Opening.
+    void loadBitmaps();
+    void useSharpBitmapsIfNeeded();
+    void createContainers(CFrameCM* newFrame);
+    void createControl(VSTGUI::int32 tag);
+    VSTGUI::CControl* makeControl(VSTGUI::int32 tag, const VSTGUI::CRect& size);
+    void createDisplays();
+    void tiePartners();
+    void createAboutView(CFrameCM* newFrame);
+    VSTGUI::CBitmap* bitmap(VSTGUI::int32 number) const;
+
+    // The one road of every parameter change the editor makes: the effect sets the value and
+    // the host hears begin, perform and end, unless a gesture of the user is already open.
+    void changeParameters(std::initializer_list<Change> changes);
+    void changeParameters(const Change* first, const Change* last);
+    void changeParameter(VstInt32 index, float value) { changeParameters({{index, value}}); }
+    void openGesture(VstInt32 index);
+    void closeGesture(VstInt32 index);
+    VstInt32 parameterOfTag(VSTGUI::int32 tag) const;
+
+    // Behaviours of valueChanged.
+    bool handleByTag(VSTGUI::CControl* control, VSTGUI::int32 tag);
+    void resetEq(VstInt32 section);
+    void followSaturation(VstInt32 satIndex, VstInt32 onIndex, float value);
+    void followCentre(VstInt32 onIndex, float value);
+    void copyBand(VSTGUI::int32 linkTag, float linkValue);
+    void userEdit(VSTGUI::int32 tag, float value);
+    void selectZoomChoice(float value);
+    void setMouseOverHelp(bool on);
+
+    // Effect values reaching the views (user-interface thread).
+    void takePendingValues();
+    void applyValue(VstInt32 index, float value);
+    void applyParameter(VstInt32 index, float value);
+    void applyNotification(VstInt32 index, float value);
+    void showBandPanel(VSTGUI::int32 band);
+    void restMeters();
+    void showStatusText(const char* text);
+    VSTGUI::int32 controlUnderMouse() const;
+    CCButtonMO* bandSelector() const;
+
+    CPlug* plug;
+    std::array<VSTGUI::CBitmap*, velqa::editor::kBitmapCount> bitmaps{};
+    std::array<VSTGUI::CViewContainer*, velqa::editor::kContainerCount> containers{};
     std::array<VSTGUI::CControl*, kNumTags> controls{};
-    std::array<VstInt32, kNumTags> tagParameter{};
-    std::vector<VSTGUI::CBitmap*> bitmaps;
-    VSTGUI::CViewContainer* header = nullptr;
-    VSTGUI::CViewContainer* mainPage = nullptr;
+    std::array<VSTGUI::CRect, kNumTags> frameRects{};
+    std::array<CParamEqView2*, 4> displays{};
+    CAboutView* aboutView = nullptr;
+
+    // Values and notifications from the effect, indices 0 to 187.
+    velqa::editor::CValueSlots<kNumTags> pending;
+    // While the editor changes parameters: its thread, and the host parameters the effect
+    // reported back meanwhile.
+    std::atomic<std::thread::id> echoThread{};
+    std::array<bool, velqa::kHostParameterCount> touched{};
+    // Gestures open towards the host, per parameter.
+    std::array<int, velqa::kHostParameterCount> openGestures{};
+    // The control whose edit began last (the Link buttons copy their band on it).
+    VSTGUI::int32 editTag = -1;
+    bool mouseOverHelp = true;
+    // The save dialog offers the author typed last time.
+    std::string lastAuthor;
+    bool presetLoaded = false;
+    // Set while the controls take the effect's values at opening: that changes no preset.
+    bool synchronising = false;
+    VSTGUI::int32 helpTag = -2;
+    int messageCountdown = 0;
+    int meterSilence = 0;
+    int redrawCountdown = 0;
+    int ticksMeasured = 0;
+    uint32_t firstTickTime = 0;
+    int ticksPerSecond = 20;
 };

@@ -2,11 +2,9 @@
 
 #include "VST3Adapter/AdapterMessages.h"
 #include "VST3Adapter/vst2base/audioeffectx.h"
-#include "code/ParameterIndex.h"
-#include "vstgui/lib/controls/ccontrol.h"
+#include "code/editor/FrameCM.h"
 
 #include <cmath>
-#include <thread>
 
 using namespace VSTGUI;
 
@@ -20,36 +18,46 @@ COrvEditor::~COrvEditor()
     if (frame) close();
 }
 
-CFrame* COrvEditor::createFrame()
+CFrameCM* COrvEditor::getFrameCM() const
 {
-    auto* newFrame = new CFrame(CRect(0, 0, kWidth, kHeight), this);
-    newFrame->setZoom(zoom);
+    return static_cast<CFrameCM*>(frame);
+}
+
+CFrameCM* COrvEditor::createFrame()
+{
+    prepareOpen();
+    applyRect();
+    auto* newFrame = new CFrameCM(CRect(0, 0, kWidth, kHeight), this);
+    // Zoomed before it is bound, so the window opens at its final size.
+    newFrame->setEditorZoom(zoom);
     buildFrame(newFrame);
     return newFrame;
 }
 
-void COrvEditor::finishOpen()
+bool COrvEditor::bindFailed(CFrameCM* newFrame)
 {
+    frame = nullptr;
+    forgetViews();
+    newFrame->close();
+    AEffGUIEditor::close();
+    return false;
+}
+
+void COrvEditor::opened()
+{
+    finishOpen();
     ready.store(true);
-    // Every control starts at the effect's current value.
-    for (VstInt32 i = 0; i < velqa::kStoredParameterCount; ++i) setParameter(i, getParameter(i));
 }
 
 bool COrvEditor::open(void* parentWindow)
 {
     if (frame) return false;
     AEffGUIEditor::open(parentWindow);
-    CFrame* newFrame = createFrame();
+    CFrameCM* newFrame = createFrame();
     frame = newFrame;
     if (!newFrame->open(parentWindow, PlatformType::kX11EmbedWindowID, &frameConfig))
-    {
-        frame = nullptr;
-        forgetViews();
-        newFrame->forget();
-        AEffGUIEditor::close();
-        return false;
-    }
-    finishOpen();
+        return bindFailed(newFrame);
+    opened();
     return true;
 }
 
@@ -57,18 +65,11 @@ bool COrvEditor::openOffscreen(double contentScale)
 {
     if (frame) return false;
     AEffGUIEditor::open(nullptr);
-    CFrame* newFrame = createFrame();
+    CFrameCM* newFrame = createFrame();
     frame = newFrame;
     offscreen = VSTGUI::openOffscreen(newFrame, contentScale);
-    if (!offscreen)
-    {
-        frame = nullptr;
-        forgetViews();
-        newFrame->forget();
-        AEffGUIEditor::close();
-        return false;
-    }
-    finishOpen();
+    if (!offscreen) return bindFailed(newFrame);
+    opened();
     return true;
 }
 
@@ -76,9 +77,6 @@ void COrvEditor::close()
 {
     if (!frame) return;
     ready.store(false);
-    // The effect may be inside setParameter on another thread; it leaves within a few
-    // stores, so a yielding wait on the user-interface thread is short.
-    while (callsInside.load() > 0) std::this_thread::yield();
     forgetViews();
     CFrame* closing = frame;
     frame = nullptr;
@@ -94,12 +92,30 @@ void COrvEditor::idle()
     if (frame) editorTick();
 }
 
+bool COrvEditor::onKeyDown(VstKeyCode& keyCode)
+{
+    if (keyCode.virt == kAltKey) altHeld = true;
+    return AEffGUIEditor::onKeyDown(keyCode);
+}
+
+bool COrvEditor::onKeyUp(VstKeyCode& keyCode)
+{
+    if (keyCode.virt == kAltKey) altHeld = false;
+    return AEffGUIEditor::onKeyUp(keyCode);
+}
+
 bool COrvEditor::writeOffscreenPng(const char* path)
 {
     if (!offscreen || !path) return false;
-    frame->idle();
+    idle();
     offscreen->redrawAll();
     return offscreen->writePng(path);
+}
+
+bool COrvEditor::setEditorZoom(double newZoom)
+{
+    if (!(newZoom >= 0.75 && newZoom <= 2.0)) return false;
+    return applyZoom(newZoom);
 }
 
 void COrvEditor::applyRect()
@@ -111,45 +127,33 @@ void COrvEditor::applyRect()
     rect.right = static_cast<int16_t>(std::ceil(kWidth * zoom));
 }
 
-bool COrvEditor::setZoom(double newZoom)
+void COrvEditor::setInitialZoom(double newZoom)
 {
-    if (!(newZoom >= 0.75 && newZoom <= 2.0)) return false;
-    if (frame && !frame->setZoom(newZoom)) return false;
+    if (frame || !(newZoom >= CFrameCM::kMinZoom && newZoom <= CFrameCM::kMaxZoom)) return;
     zoom = newZoom;
     applyRect();
-    // The view adapter resizes the host's views on this signal.
+}
+
+bool COrvEditor::applyZoom(double newZoom)
+{
+    if (!(newZoom >= CFrameCM::kMinZoom && newZoom <= CFrameCM::kMaxZoom)) return false;
+    if (frame && !getFrameCM()->setEditorZoom(newZoom)) return false;
+    zoom = newZoom;
+    applyRect();
+    if (frame) zoomChanged();
+    // Not a parameter: the view adapter resizes the host's views on this signal.
     setParameterAutomated(kResizeViewsIndex, static_cast<float>(zoom / 2.0));
     return true;
-}
-
-void COrvEditor::setParameter(VstInt32 index, float value)
-{
-    ++callsInside;
-    if (ready.load()) showParameter(index, value);
-    --callsInside;
-}
-
-void COrvEditor::beginEdit(int32 tag)
-{
-    const VstInt32 index = parameterOfTag(tag);
-    if (index >= 0) AEffGUIEditor::beginEdit(index);
-}
-
-void COrvEditor::endEdit(int32 tag)
-{
-    const VstInt32 index = parameterOfTag(tag);
-    if (index >= 0) AEffGUIEditor::endEdit(index);
-}
-
-void COrvEditor::valueChanged(CControl* control)
-{
-    const VstInt32 index = parameterOfTag(control->getTag());
-    if (index >= 0) setParameterAutomated(index, control->getValue());
 }
 
 void COrvEditor::setParameterAutomated(VstInt32 index, float value)
 {
     if (effect) effect->setParameterAutomated(index, value);
+}
+
+void COrvEditor::setParameterQuietly(VstInt32 index, float value)
+{
+    if (effect) effect->setParameter(index, value);
 }
 
 float COrvEditor::getParameter(VstInt32 index)

@@ -127,7 +127,7 @@ void settingsPanel(cairo_t* cr, int, double w, double h)
     fieldWell(cr, 153, 18, 34, 18);
     fieldWell(cr, 153, 61, 34, 18);
     fieldWell(cr, 153, 177, 34, 18);
-    dropdownWell(cr, 218, 18, 60, 18);
+    dropdownWell(cr, 196, 18, 60, 18);
     dropdownWell(cr, 202, 61, 84, 18);
     dropdownWell(cr, 155, 88, 90, 18);
     dropdownWell(cr, 156, 133, 90, 18);

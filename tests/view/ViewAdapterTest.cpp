@@ -6,6 +6,7 @@
 #include "VST3Adapter/IEditorSnapshot.h"
 #include "VST3Adapter/ViewAdapter.h"
 #include "code/ParameterIndex.h"
+#include "code/editor/EditorTags.h"
 #include "code/editor/Gui.h"
 #include "resources/EmbeddedResources.h"
 #include "vstgui/lib/controls/cknob.h"
@@ -18,6 +19,10 @@ using namespace Steinberg::Vst;
 
 namespace
 {
+
+// The Mix knob and the header's bypass switch.
+constexpr VSTGUI::int32 kTagMix = 114;
+constexpr VSTGUI::int32 kTagHeaderBypass = 28;
 
 class RecordingFrame final : public IPlugFrame
 {
@@ -105,7 +110,7 @@ TEST_F(ViewAdapterTest, SizeConstraintAllowsFiftyPixelsOfSlack)
 TEST_F(ViewAdapterTest, EditorZoomResizesOnlyAttachedViews)
 {
     // Nothing is attached: the signal changes nothing and is no automation.
-    ASSERT_TRUE(gui->setZoom(1.5));
+    ASSERT_TRUE(gui->setZoom(1.5, false));
     EXPECT_TRUE(handler.edits.empty());
     ViewRect size;
     view->getSize(&size);
@@ -114,7 +119,7 @@ TEST_F(ViewAdapterTest, EditorZoomResizesOnlyAttachedViews)
     RecordingFrame hostFrame;
     view->setFrame(&hostFrame);
     adapter->editorAttached(view);
-    ASSERT_TRUE(gui->setZoom(2.0));
+    ASSERT_TRUE(gui->setZoom(2.0, false));
     ASSERT_EQ(hostFrame.sizes.size(), 1u);
     EXPECT_EQ(hostFrame.sizes[0].getWidth(), 1750);
     EXPECT_EQ(hostFrame.sizes[0].getHeight(), 1460);
@@ -125,7 +130,7 @@ TEST_F(ViewAdapterTest, EditorZoomResizesOnlyAttachedViews)
     EXPECT_EQ(request.getWidth(), 1750);
 
     adapter->editorRemoved(view);
-    gui->setZoom(1.0);
+    gui->setZoom(1.0, false);
     EXPECT_EQ(hostFrame.sizes.size(), 1u);
     EXPECT_TRUE(handler.edits.empty());
     view->setFrame(nullptr);
@@ -145,19 +150,20 @@ TEST_F(ViewAdapterTest, HostAndMeterValuesReachTheControls)
 {
     ASSERT_NE(openOffscreen(), nullptr);
     // Opening shows the effect's current values.
-    EXPECT_FLOAT_EQ(gui->getControl(CGui::kTagMix)->getValue(),
+    EXPECT_FLOAT_EQ(gui->getControl(kTagMix)->getValue(),
                     adapter->getEffect()->getParameter(velqa::kMix));
 
     adapter->getEffect()->setParameter(velqa::kMix, 0.25f);
     adapter->getEffect()->setParameter(velqa::kBypass, 1.0f);
     adapter->getEffect()->setParameter(velqa::kMeterAbove, 0.8f);
-    EXPECT_FLOAT_EQ(gui->getControl(CGui::kTagMix)->getValue(), 0.25f);
-    EXPECT_FLOAT_EQ(gui->getControl(CGui::kTagHeaderBypass)->getValue(), 1.0f);
-    EXPECT_FLOAT_EQ(gui->getControl(CGui::kTagSectionMeterAbove)->getValue(), 0.8f);
+    gui->idle(); // values from the effect reach the controls at the tick
+    EXPECT_FLOAT_EQ(gui->getControl(kTagMix)->getValue(), 0.25f);
+    EXPECT_FLOAT_EQ(gui->getControl(kTagHeaderBypass)->getValue(), 1.0f);
+    EXPECT_FLOAT_EQ(gui->getControl(velqa::editor::kTagSectionMeterAbove)->getValue(), 0.8f);
 
     // Once closed the editor holds no controls and ignores the effect.
     gui->close();
-    EXPECT_EQ(gui->getControl(CGui::kTagMix), nullptr);
+    EXPECT_EQ(gui->getControl(kTagMix), nullptr);
     adapter->getEffect()->setParameter(velqa::kMix, 0.5f);
 }
 
@@ -167,7 +173,7 @@ TEST_F(ViewAdapterTest, ControlEditsReachTheHostOnceEach)
     VSTGUI::CFrame* frame = gui->getFrame();
     // The Mix knob sits at (737, 614) on the main page, 30 pixels below the header.
     const VSTGUI::CPoint knob(767, 674);
-    const float before = gui->getControl(CGui::kTagMix)->getValue();
+    const float before = gui->getControl(kTagMix)->getValue();
     frame->platformOnMouseDown(knob, VSTGUI::CButtonState(VSTGUI::kLButton));
     // Mix starts fully wet, so the drag goes down.
     frame->platformOnMouseMoved(knob + VSTGUI::CPoint(0, 20),
@@ -189,20 +195,21 @@ TEST_F(ViewAdapterTest, ControlEditsReachTheHostOnceEach)
     EXPECT_EQ(handler.begun.size(), 1u);
     EXPECT_EQ(handler.ended.size(), 1u);
     EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(velqa::kBypass), 1.0f);
-    EXPECT_FLOAT_EQ(gui->getControl(CGui::kTagHeaderBypass)->getValue(), 1.0f);
+    EXPECT_FLOAT_EQ(gui->getControl(kTagHeaderBypass)->getValue(), 1.0f);
 }
 
 TEST_F(ViewAdapterTest, ZoomScalesTheImageAndTheMouse)
 {
     auto* image = openOffscreen();
     ASSERT_NE(image, nullptr);
-    ASSERT_TRUE(gui->setZoom(2.0));
+    ASSERT_TRUE(gui->setZoom(2.0, false));
     gui->idle();
     EXPECT_EQ(image->getPixelWidth(), 1750);
     EXPECT_EQ(image->getPixelHeight(), 1460);
     // The same knob, clicked with Ctrl at twice the coordinates, goes back to its default.
-    auto* knob = gui->getControl(CGui::kTagMix);
+    auto* knob = gui->getControl(kTagMix);
     adapter->getEffect()->setParameter(velqa::kMix, 0.1f);
+    gui->idle();
     click(VSTGUI::CPoint(767 * 2, 674 * 2), VSTGUI::kLButton | VSTGUI::kControl);
     EXPECT_FLOAT_EQ(knob->getValue(), knob->getDefaultValue());
     EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(velqa::kMix), knob->getDefaultValue());

@@ -218,7 +218,12 @@ bool CViewContainer::attached(CView* newParent)
 bool CViewContainer::removed(CView* oldParent)
 {
     if (!isAttached()) return false;
-    for (CView* child : children) child->removed(this);
+    // A child may take siblings out of the tree as it goes (an open popup list does).
+    const std::vector<CView*> current = children;
+    for (CView* child : current) child->remember();
+    for (CView* child : current)
+        if (child->getParentView() == this && child->isAttached()) child->removed(this);
+    for (CView* child : current) child->forget();
     mouseDownView = nullptr;
     return CView::removed(oldParent);
 }

@@ -80,6 +80,18 @@ void CControl::endEdit()
     forget();
 }
 
+bool CControl::removed(CView* parent)
+{
+    // An edit cut short by leaving the tree (the window closing mid-drag) ends silently: the
+    // editor closes its own gestures, and the reference the edit took must go.
+    if (editing > 0)
+    {
+        editing = 0;
+        forget();
+    }
+    return CView::removed(parent);
+}
+
 void CControl::valueChanged()
 {
     if (listener) listener->valueChanged(this);

@@ -45,6 +45,8 @@ public:
     bool isEditing() const { return editing > 0; }
     virtual void valueChanged();
 
+    bool removed(CView* parent) override;
+
     // A left click with Ctrl alone.
     static bool checkDefaultValue(const CButtonState& buttons);
 
