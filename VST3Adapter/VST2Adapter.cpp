@@ -169,7 +169,10 @@ void VST2Adapter::automate(int32 index, float value)
     setParamNormalized(id, value);
     performEdit(id, value);
     hostNowKnows(index, value);
-    reportEditSideEffects(index);
+    if (openEdits > 0)
+        sideEffectsPending = true;
+    else
+        reportEditSideEffects(index);
 }
 
 void VST2Adapter::hostNowKnows(int32 index, float value)
@@ -209,6 +212,7 @@ void VST2Adapter::updateAllParameters()
 
 void VST2Adapter::beginEdit(int32 index)
 {
+    ++openEdits;
     SingleComponentEffect::beginEdit(static_cast<ParamID>(index));
 }
 
@@ -217,5 +221,10 @@ void VST2Adapter::valueChanged(int32, float) {}
 void VST2Adapter::endEdit(int32 index)
 {
     SingleComponentEffect::endEdit(static_cast<ParamID>(index));
+    if (openEdits > 0 && --openEdits == 0 && sideEffectsPending)
+    {
+        sideEffectsPending = false;
+        reportEditSideEffects(-1);
+    }
 }
 } // namespace Steinberg::Vst

@@ -122,6 +122,10 @@ private:
     void passInputThrough(ProcessData& data);
     void reportEffectChanges(IParameterChanges* changes, bool hostSentSomething);
     void reportEditSideEffects(int32 editedIndex);
+    // Editor gestures open on the UI thread; side effects are reported once the last one ends,
+    // so a gesture that performs several parameters is not split by reports of its own steps.
+    int openEdits = 0;
+    bool sideEffectsPending = false;
     void sendMidiEvent(VstMidiEvent& event);
     tresult writeChunkState(IBStream* stream);
     tresult writeParameterListState(IBStream* stream);

@@ -49,8 +49,7 @@ protected:
         velqa::host::MemoryStream saved;
         ASSERT_EQ(editor->plugin().getState(saved), kResultOk);
         std::vector<uint8_t> bytes = saved.bytes();
-        // Program index, chunk header, then the live values as little-endian floats.
-        constexpr size_t kFirstValue = 4 + 16;
+        const size_t kFirstValue = firstValueOffset(bytes);
         ASSERT_GE(bytes.size(), kFirstValue + 4 * kHostParameters);
         for (int i = 0; i < kHostParameters; ++i)
         {

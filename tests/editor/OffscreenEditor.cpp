@@ -74,12 +74,19 @@ int32 OffscreenEditor::idOf(const std::string& title) const
     return -1;
 }
 
+size_t firstValueOffset(const std::vector<uint8_t>& state)
+{
+    // Program index, the host-bypass record when present, the chunk's 16-byte header, then the
+    // live values as native floats.
+    const bool bypassRecord = state.size() >= 8 && std::memcmp(&state[4], "VqBp", 4) == 0;
+    return 4 + (bypassRecord ? 8 : 0) + 16;
+}
+
 float effectValueOf(host::PluginInstance& plugin, Vst::ParamID id)
 {
     host::MemoryStream state;
     plugin.getState(state);
-    // Program index, the chunk's 16-byte header, then the live values as native floats.
-    const size_t offset = 4 + 16 + 4 * static_cast<size_t>(id);
+    const size_t offset = firstValueOffset(state.bytes()) + 4 * static_cast<size_t>(id);
     float value = std::numeric_limits<float>::quiet_NaN();
     if (state.bytes().size() >= offset + 4) std::memcpy(&value, &state.bytes()[offset], 4);
     return value;

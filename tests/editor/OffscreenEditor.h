@@ -31,6 +31,8 @@ struct Point
 };
 
 // The value an effect holds, read from its saved state (not the host's copy); NaN if unreadable.
+// Where the effect's live values start in a component state.
+size_t firstValueOffset(const std::vector<uint8_t>& state);
 float effectValueOf(host::PluginInstance& plugin, Steinberg::Vst::ParamID id);
 // The values a new instance starts with: the parameter defaults, 0..113.
 std::vector<float> defaultValues(host::Module& module);
