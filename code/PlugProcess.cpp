@@ -140,6 +140,7 @@ void CPlug::prepareSignalPath()
         section.setOversamplingLatency(oversamplerBank[0][0].latency());
     }
     selectOversamplers();
+    clearDelayLines();
 }
 
 void CPlug::selectOversamplers()
@@ -285,8 +286,9 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
     splitter.process(outputs, sideChain, n, numChannels, above);
 
     const bool dryStems = writeExtraOutputs(outputs, 6, n, numChannels);
-    // The dry stems wait for the oversampled sections, so that every output lines up.
-    if (dryStems && oversampled)
+    // The dry stems wait for the oversampled sections, so that every output lines up. When both
+    // dry buses are off the adapter points them all at one scratch channel, and nobody listens.
+    if (dryStems && oversampled && outputs[6] != outputs[8])
         for (size_t c = 0; c < dryStemDelay.size(); ++c)
             dryStemDelay[c].processBlock(outputs[6 + c], n);
     meters.detectorLevel = splitter.getMaxLevel();
