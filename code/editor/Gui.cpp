@@ -24,9 +24,11 @@
 #include "code/editor/presets/Table.h"
 #include "platform/SettingsStore.h"
 #include "vstgui/lib/cbitmap.h"
+#include "vstgui/lib/cfont.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
 #include <string>
 
 using namespace VSTGUI;
@@ -54,8 +56,25 @@ const LayoutEntry& layoutOf(int32 tag)
 
 } // namespace
 
+namespace
+{
+// The module carries its typefaces, so the editor's text looks the same on every machine,
+// whatever fonts the system has.
+void registerEmbeddedFaces()
+{
+    static std::once_flag once;
+    std::call_once(once,
+                   []
+                   {
+                       for (const char* face : {"Arial", "Arial Bold", "SkiCargo"})
+                           VSTGUI::FontRegistry::registerFontResource(face, face);
+                   });
+}
+} // namespace
+
 CGui::CGui(CPlug* plug) : COrvEditor(plug), plug(plug)
 {
+    registerEmbeddedFaces();
     // The host asks for the size before the first opening: it is the user's stored zoom.
     prepareOpen();
     CBitmapCache::shared().prefetch();
