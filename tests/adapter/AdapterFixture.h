@@ -4,7 +4,6 @@
 #include "VST3Adapter/VST2Adapter.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 // One initialised adapter as a host would hold it.
 class AdapterTest : public ::testing::Test
@@ -22,15 +21,6 @@ protected:
         if (!adapter) return;
         adapter->terminate();
         adapter->release();
-    }
-    std::string busName(Steinberg::Vst::BusDirection direction, Steinberg::int32 index,
-                        Steinberg::Vst::MediaType type = Steinberg::Vst::kAudio)
-    {
-        Steinberg::Vst::BusInfo info{};
-        if (adapter->getBusInfo(type, direction, index, info) != Steinberg::kResultOk) return "?";
-        char name[129] = {};
-        Steinberg::UString(info.name, 128).toAscii(name, sizeof name);
-        return name;
     }
     // The component's state calls share their names with the controller's.
     static Steinberg::Vst::IComponent* component(Steinberg::Vst::VST2Adapter* a)
