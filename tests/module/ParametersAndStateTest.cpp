@@ -69,48 +69,6 @@ TEST_F(VelqaModule, ParameterListHasEffectBypassAndControllerIds)
     EXPECT_DOUBLE_EQ(controller->getParamNormalized(Vst::ParamID(8)), before);
 }
 
-TEST_F(VelqaModule, StateRoundTripsAndSurvivesGarbage)
-{
-    auto first = createRunningPlugin();
-    ASSERT_TRUE(first);
-    first->inputChanges().add(8, 0, 0.8);
-    first->inputChanges().add(0, 0, 0.3);
-    ASSERT_EQ(first->process(blockSize), kResultOk);
-    MemoryStream saved;
-    ASSERT_EQ(first->getState(saved), kResultOk);
-    ASSERT_GE(saved.bytes().size(), 4u);
-    // The program index comes first: the effect has one program, index 0.
-    EXPECT_EQ(std::vector<std::uint8_t>(saved.bytes().begin(), saved.bytes().begin() + 4),
-              (std::vector<std::uint8_t>{0, 0, 0, 0}));
-
-    auto second = createPlugin();
-    ASSERT_TRUE(second);
-    saved.rewind();
-    ASSERT_EQ(second->setState(saved), kResultOk);
-    MemoryStream restored;
-    second->getState(restored);
-    EXPECT_EQ(restored.bytes(), saved.bytes());
-
-    // Whatever the effect makes of broken data, it must answer and keep working.
-    std::vector<std::vector<std::uint8_t>> broken = {
-        {},
-        {1, 2, 3},
-        {'C', 'c', 'n', 'K'},
-        std::vector<std::uint8_t>(saved.bytes().size() / 2, 0xFF)};
-    for (auto& bytes : broken)
-    {
-        MemoryStream garbage(bytes);
-        second->setState(garbage);
-        MemoryStream after;
-        EXPECT_EQ(second->getState(after), kResultOk);
-    }
-    saved.rewind();
-    ASSERT_EQ(second->setState(saved), kResultOk);
-    MemoryStream again;
-    second->getState(again);
-    EXPECT_EQ(again.bytes(), saved.bytes());
-}
-
 namespace
 {
 // The effect's own live values, read from its saved state: the chunk's first block.
