@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(GuiBehaviour, ModifierClicksOnBandDigitsActOnThatBandAndPlainClicksSelectIt)
+TEST_F(GuiBehaviour, ModifierClicksOnBandDigitsActOnThatBandWithoutSelectingIt)
 {
     const float selected = plug->getParameter(kSelectedEq);
     clickAt(digitCentre(2), kShift);
@@ -48,11 +48,6 @@ TEST_F(GuiBehaviour, ModifierClicksOnBandDigitsActOnThatBandAndPlainClicksSelect
     clickAt(digitCentre(7), kControl);
     EXPECT_EQ(plug->getParameter(kEqMuteBelow1 + 2), onOff > 0.5f ? 0.0f : 1.0f);
     EXPECT_EQ(plug->getParameter(kSelectedEq), selected) << "a modifier click selects nothing";
-
-    clickAt(digitCentre(8));
-    EXPECT_EQ(plug->getParameter(kSelectedEq), 8.0f / 128.0f);
-    for (int32 b = 0; b < editor::kBandPanelCount; ++b)
-        EXPECT_EQ(gui->getContainer(editor::kBandPanelAbove1 + b)->isVisible(), b == 8) << b;
 }
 
 TEST_F(GuiBehaviour, ShiftAltClickOnABelowDigitCyclesTheLinkToInverseAndOff)
