@@ -60,28 +60,19 @@ public:
 class ComponentHandler final : public IComponentHandler
 {
 public:
-    tresult PLUGIN_API beginEdit(ParamID id) override
-    {
-        begun.push_back(id);
-        return kResultOk;
-    }
+    tresult PLUGIN_API beginEdit(ParamID) override { return kResultOk; }
     tresult PLUGIN_API performEdit(ParamID id, ParamValue value) override
     {
         edits.emplace_back(id, value);
         return kResultOk;
     }
-    tresult PLUGIN_API endEdit(ParamID id) override
-    {
-        ended.push_back(id);
-        return kResultOk;
-    }
+    tresult PLUGIN_API endEdit(ParamID) override { return kResultOk; }
     tresult PLUGIN_API restartComponent(int32 flags) override
     {
         restarts.push_back(flags);
         return kResultOk;
     }
     FAKE_UNKNOWN(IComponentHandler)
-    std::vector<ParamID> begun, ended;
     std::vector<std::pair<ParamID, ParamValue>> edits;
     std::vector<int32> restarts;
 };

@@ -167,37 +167,6 @@ TEST_F(ViewAdapterTest, HostAndMeterValuesReachTheControls)
     adapter->getEffect()->setParameter(velqa::kMix, 0.5f);
 }
 
-TEST_F(ViewAdapterTest, ControlEditsReachTheHostOnceEach)
-{
-    ASSERT_NE(openOffscreen(), nullptr);
-    VSTGUI::CFrame* frame = gui->getFrame();
-    // The Mix knob sits at (737, 614) on the main page, 30 pixels below the header.
-    const VSTGUI::CPoint knob(767, 674);
-    const float before = gui->getControl(kTagMix)->getValue();
-    frame->platformOnMouseDown(knob, VSTGUI::CButtonState(VSTGUI::kLButton));
-    // Mix starts fully wet, so the drag goes down.
-    frame->platformOnMouseMoved(knob + VSTGUI::CPoint(0, 20),
-                                VSTGUI::CButtonState(VSTGUI::kLButton));
-    frame->platformOnMouseUp(knob + VSTGUI::CPoint(0, 20), VSTGUI::CButtonState(VSTGUI::kLButton));
-
-    EXPECT_EQ(handler.begun, std::vector<ParamID>{velqa::kMix});
-    EXPECT_EQ(handler.ended, std::vector<ParamID>{velqa::kMix});
-    ASSERT_FALSE(handler.edits.empty());
-    EXPECT_EQ(handler.edits.back().first, static_cast<ParamID>(velqa::kMix));
-    EXPECT_LT(handler.edits.back().second, before);
-    EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(velqa::kMix),
-                    static_cast<float>(handler.edits.back().second));
-
-    handler.begun.clear();
-    handler.ended.clear();
-    handler.edits.clear();
-    click(VSTGUI::CPoint(857, 15)); // the header's bypass switch
-    EXPECT_EQ(handler.begun.size(), 1u);
-    EXPECT_EQ(handler.ended.size(), 1u);
-    EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(velqa::kBypass), 1.0f);
-    EXPECT_FLOAT_EQ(gui->getControl(kTagHeaderBypass)->getValue(), 1.0f);
-}
-
 TEST_F(ViewAdapterTest, ZoomScalesTheImageAndTheMouse)
 {
     auto* image = openOffscreen();
