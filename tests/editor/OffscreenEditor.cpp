@@ -124,21 +124,11 @@ float OffscreenEditor::effectValue(Vst::ParamID id)
     return effectValueOf(*plugin_, id);
 }
 
-double OffscreenEditor::hostValue(Vst::ParamID id) const
-{
-    return plugin_->controller()->getParamNormalized(id);
-}
-
-void OffscreenEditor::processBlock()
-{
-    plugin_->process(kBlock);
-    plugin_->inputChanges().clear();
-}
-
 void OffscreenEditor::hostSets(const std::vector<std::pair<Vst::ParamID, double>>& changes)
 {
     for (const auto& [id, value] : changes) plugin_->inputChanges().add(id, 0, value);
-    processBlock();
+    plugin_->process(kBlock);
+    plugin_->inputChanges().clear();
     tick();
 }
 
@@ -183,12 +173,6 @@ void OffscreenEditor::move(Point p, int32 buttons)
 void OffscreenEditor::release(Point p, int32 buttons)
 {
     probe_->mouse(IEditorProbe::kMouseUp, p.x * deviceScale(), p.y * deviceScale(), buttons, 0);
-}
-
-void OffscreenEditor::wheel(Point p, float distance, int32 buttons)
-{
-    probe_->mouse(IEditorProbe::kMouseWheel, p.x * deviceScale(), p.y * deviceScale(), buttons,
-                  distance);
 }
 
 void OffscreenEditor::click(Point p, int32 buttons)

@@ -59,17 +59,13 @@ public:
 
     host::PluginInstance& plugin() { return *plugin_; }
     IEditorProbe& probe() { return *probe_; }
-    Steinberg::IPlugView* view() { return view_; }
 
     // The host id of a parameter by its title; -1 when there is none.
     Steinberg::int32 idOf(const std::string& title) const;
     // The value the effect holds (read from its saved state, not from the host's copy).
     float effectValue(Steinberg::Vst::ParamID id);
-    // The value the host holds for a parameter.
-    double hostValue(Steinberg::Vst::ParamID id) const;
     // Host changes, delivered with one processed block, then one editor tick.
     void hostSets(const std::vector<std::pair<Steinberg::Vst::ParamID, double>>& changes);
-    void processBlock();
 
     std::optional<Steinberg::ViewRect> rectOf(Steinberg::int32 tag);
     bool visible(Steinberg::int32 tag);
@@ -81,7 +77,6 @@ public:
     void press(Point p, Steinberg::int32 buttons);
     void move(Point p, Steinberg::int32 buttons);
     void release(Point p, Steinberg::int32 buttons);
-    void wheel(Point p, float distance, Steinberg::int32 buttons = 0);
     void click(Point p, Steinberg::int32 buttons = kLeft);
     void drag(Point from, double dy, Steinberg::int32 buttons = kLeft);
     void tick(int count = 1);

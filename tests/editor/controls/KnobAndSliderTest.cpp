@@ -113,14 +113,6 @@ TEST_F(KnobFixture, WithoutAPartnerTheRightButtonDoesNothing)
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(KnobFixture, CtrlClickResetsToTheParameterDefaultAsOneEdit)
-{
-    f.down(50, 50, kLButton | kControl);
-    f.up(50, 50, kLButton | kControl);
-    EXPECT_FLOAT_EQ(knob->getValue(), 0.5f);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"begin 130", "changed 130", "end 130"}));
-}
-
 TEST_F(KnobFixture, ShiftWheelMovesATenthOfTheStepAndNeverThePartner)
 {
     knob->setWheelInc(0.1f);
