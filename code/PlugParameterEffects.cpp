@@ -3,6 +3,7 @@
 #include "VST3Adapter/AdapterMessages.h"
 #include "code/ParameterMapping.h"
 #include "code/ParameterTable.h"
+#include "code/SharedValue.h"
 
 #include <algorithm>
 
@@ -249,7 +250,8 @@ void CPlug::forwardToSignalPath(VstInt32 index, float value, float unit)
 void CPlug::applyBalance(bool snap)
 {
     const float target =
-        balanceTarget(liveValues[kBalance], liveValues[kSoloBelow], liveValues[kSoloAbove]);
+        balanceTarget(loadValue(liveValues[kBalance]), loadValue(liveValues[kSoloBelow]),
+                      loadValue(liveValues[kSoloAbove]));
     const BalanceGains gains = balanceGains(target);
     path.balanceTarget = target;
     path.belowGain = gains.below;
@@ -273,12 +275,13 @@ void CPlug::applyLookahead(float)
 void CPlug::configureLookahead()
 {
     // The audio is only delayed while the look-ahead is on, so only then is there latency.
-    const float on = liveValues[kLookaheadOn];
+    const float on = loadValue(liveValues[kLookaheadOn]);
     path.lookaheadOn = isOn(on);
     path.lookaheadLatency = path.lookaheadOn ? truncateToInt(currentRate * on * 0.1) : 0;
     for (CDelay& delay : lookaheadDelay) delay.setDelay(static_cast<float>(path.lookaheadLatency));
     // The detector runs v·100 ms ahead of audio that is delayed by the full 100 ms.
-    path.sideChainDelay = static_cast<float>((1.0 - liveValues[kLookahead]) * 0.1 * currentRate);
+    path.sideChainDelay =
+        static_cast<float>((1.0 - loadValue(liveValues[kLookahead])) * 0.1 * currentRate);
     for (CDelay& delay : sideChainDelay) delay.setDelay(path.sideChainDelay);
 }
 

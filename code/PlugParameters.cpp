@@ -1,4 +1,5 @@
 #include "code/Plug.h"
+#include "code/SharedValue.h"
 
 #include "code/ParameterDisplay.h"
 #include "code/ParameterMapping.h"
@@ -50,16 +51,6 @@ bool isBandSwitch(int32_t index)
 {
     return inRange(index, kEqMuteBelow1, kBandsPerSection) ||
            inRange(index, kEqMuteAbove1, kBandsPerSection);
-}
-
-float loadValue(const float& value)
-{
-    return std::atomic_ref<float>(const_cast<float&>(value)).load(std::memory_order_relaxed);
-}
-
-void storeValue(float& slot, float value)
-{
-    std::atomic_ref<float>(slot).store(value, std::memory_order_relaxed);
 }
 
 bool isMessage(int32_t index)

@@ -68,6 +68,7 @@ PluginInstance::PluginInstance(Vst::IComponent* component, Vst::IAudioProcessor*
                                Vst::IEditController* controller)
     : inputChanges_(2048), component_(component), processor_(processor), controller_(controller)
 {
+    pending_.reserve(4096);
 }
 
 PluginInstance::~PluginInstance()
@@ -171,10 +172,25 @@ tresult PluginInstance::process(int32 numSamples, Vst::ProcessContext* context)
         int32 offset = 0;
         Vst::ParamValue value = 0.0;
         const int32 points = queue ? queue->getPointCount() : 0;
-        if (points > 0 && queue->getPoint(points - 1, offset, value) == kResultOk)
+        if (points == 0 || queue->getPoint(points - 1, offset, value) != kResultOk) continue;
+        if (!deliverLater_)
+        {
             controller_->setParamNormalized(queue->getParameterId(), value);
+            continue;
+        }
+        std::lock_guard<std::mutex> lock(pendingMutex_);
+        if (pending_.size() < pending_.capacity())
+            pending_.emplace_back(queue->getParameterId(), value);
     }
     return result;
+}
+
+void PluginInstance::deliverOutputChanges()
+{
+    std::lock_guard<std::mutex> lock(pendingMutex_);
+    for (const auto& [id, value] : pending_)
+        if (controller_) controller_->setParamNormalized(id, value);
+    pending_.clear();
 }
 
 tresult PluginInstance::getState(MemoryStream& stream)

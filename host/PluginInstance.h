@@ -12,7 +12,9 @@
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velqa::host
@@ -58,9 +60,13 @@ public:
 
     // Processes inputs() into outputs() with inputChanges() and inputEvents(); the caller
     // clears the changes and events between blocks. The block's outputChanges() are handed to
-    // the controller, as a host does. Allocates nothing.
+    // the controller, as a host does: at once, or, once audio runs on a thread of its own, kept
+    // for deliverOutputChanges() on the UI thread. Allocates nothing.
     Steinberg::tresult process(Steinberg::int32 numSamples,
                                Steinberg::Vst::ProcessContext* context = nullptr);
+    void deliverOutputChangesLater(bool later) { deliverLater_ = later; }
+    // UI thread: the last value the processor reported for each parameter since the last call.
+    void deliverOutputChanges();
 
     Steinberg::tresult getState(MemoryStream& stream);
     Steinberg::tresult setState(MemoryStream& stream);
@@ -94,6 +100,11 @@ private:
     AudioBuffers inputs_;
     AudioBuffers outputs_;
     Steinberg::Vst::ProcessSetup setup_{};
+
+    // Output changes waiting for the UI thread. A host-side lock: the plug-in never waits on it.
+    bool deliverLater_ = false;
+    std::mutex pendingMutex_;
+    std::vector<std::pair<Steinberg::Vst::ParamID, Steinberg::Vst::ParamValue>> pending_;
 
     Steinberg::Vst::IComponent* component_ = nullptr;
     Steinberg::Vst::IAudioProcessor* processor_ = nullptr;

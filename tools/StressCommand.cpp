@@ -86,12 +86,15 @@ public:
         if (plugin.getState(initial) != kResultOk) return false;
         defaults = initial.bytes();
 
+        // The processor's own moves reach the controller on this thread, as in a host.
+        plugin.deliverOutputChangesLater(true);
         audio = std::thread([this] { audioLoop(); });
         const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
         auto nextReactivation = std::chrono::steady_clock::now() + std::chrono::seconds(2);
         while (std::chrono::steady_clock::now() < end)
         {
             std::this_thread::sleep_for(std::chrono::milliseconds(uiPause(uiRandom)));
+            plugin.deliverOutputChanges();
             if (std::chrono::steady_clock::now() >= nextReactivation)
             {
                 pauseAudio();
