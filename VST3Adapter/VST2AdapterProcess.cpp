@@ -17,6 +17,7 @@ constexpr int32 kMaxBlockSize = 1 << 22;
 constexpr double kMinSampleRate = 8000.0;
 constexpr double kMaxSampleRate = 768000.0;
 
+// Exactly that channel of the bus, or none (channelOf below falls back to the bus's last one).
 float* bufferOf(const AudioBusBuffers& bus, int32 channel)
 {
     return bus.channelBuffers32 && channel < bus.numChannels ? bus.channelBuffers32[channel]

@@ -198,12 +198,9 @@ void CPlug::applyPendingChanges()
 
 bool CPlug::beginRestore()
 {
-    if (onAudioThread())
-    {
-        if (!parameterLock.try_lock()) return false;
-    }
-    else
-        parameterLock.lock();
+    std::unique_lock<std::recursive_mutex> model(parameterLock, std::defer_lock);
+    if (!lockModel(model)) return false;
+    model.release(); // held until endRestore
     ++restoreDepth;
     restoring = true;
     return true;
