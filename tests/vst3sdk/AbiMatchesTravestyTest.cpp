@@ -71,170 +71,73 @@ SAME_IID(Linux::IEventHandler, v3_event_handler_iid);
 SAME_IID(Linux::ITimerHandler, v3_timer_handler_iid);
 SAME_IID(Linux::IRunLoop, v3_run_loop_iid);
 
-#define SAME_SIZE(Ours, Theirs)                                                                    \
-    static_assert(sizeof(Ours) == sizeof(Theirs) && alignof(Ours) == alignof(Theirs),              \
-                  #Ours " size or alignment differs")
-#define SAME_FIELD(Ours, ourField, Theirs, theirField)                                             \
-    static_assert(offsetof(Ours, ourField) == offsetof(Theirs, theirField) &&                      \
-                      sizeof(Ours::ourField) == sizeof(Theirs::theirField),                        \
-                  #Ours "::" #ourField " differs")
+// Expands macro(a, b) for each pair of names in the list.
+#define FOR_EACH_PAIR(macro, ...) __VA_OPT__(EXPAND(PAIR_STEP(macro, __VA_ARGS__)))
+#define PAIR_STEP(macro, a, b, ...) macro(a, b) __VA_OPT__(PAIR_AGAIN PARENS(macro, __VA_ARGS__))
+#define PAIR_AGAIN() PAIR_STEP
+#define PARENS ()
+#define EXPAND(...) EXPAND3(EXPAND3(EXPAND3(EXPAND3(__VA_ARGS__))))
+#define EXPAND3(...) EXPAND2(EXPAND2(EXPAND2(EXPAND2(__VA_ARGS__))))
+#define EXPAND2(...) EXPAND1(EXPAND1(EXPAND1(EXPAND1(__VA_ARGS__))))
+#define EXPAND1(...) __VA_ARGS__
 
-SAME_SIZE(PFactoryInfo, v3_factory_info);
-SAME_FIELD(PFactoryInfo, vendor, v3_factory_info, vendor);
-SAME_FIELD(PFactoryInfo, url, v3_factory_info, url);
-SAME_FIELD(PFactoryInfo, email, v3_factory_info, email);
-SAME_FIELD(PFactoryInfo, flags, v3_factory_info, flags);
+// Size, alignment, and the offset and size of every field a host or the plug-in reads.
+#define SAME_RECORD(Ours, Theirs, ...)                                                             \
+    namespace record_##Ours                                                                        \
+    {                                                                                              \
+        using O = Ours;                                                                            \
+        using T = Theirs;                                                                          \
+        static_assert(sizeof(O) == sizeof(T) && alignof(O) == alignof(T), #Ours " size differs");  \
+        FOR_EACH_PAIR(SAME_FIELD, __VA_ARGS__)                                                     \
+    }
+#define SAME_FIELD(ours, theirs)                                                                   \
+    static_assert(offsetof(O, ours) == offsetof(T, theirs) &&                                      \
+                      sizeof(O::ours) == sizeof(T::theirs),                                        \
+                  #ours " differs");
 
-SAME_SIZE(PClassInfo, v3_class_info);
-SAME_FIELD(PClassInfo, cid, v3_class_info, class_id);
-SAME_FIELD(PClassInfo, cardinality, v3_class_info, cardinality);
-SAME_FIELD(PClassInfo, category, v3_class_info, category);
-SAME_FIELD(PClassInfo, name, v3_class_info, name);
-
-SAME_SIZE(PClassInfo2, v3_class_info_2);
-SAME_FIELD(PClassInfo2, cid, v3_class_info_2, class_id);
-SAME_FIELD(PClassInfo2, cardinality, v3_class_info_2, cardinality);
-SAME_FIELD(PClassInfo2, category, v3_class_info_2, category);
-SAME_FIELD(PClassInfo2, name, v3_class_info_2, name);
-SAME_FIELD(PClassInfo2, classFlags, v3_class_info_2, class_flags);
-SAME_FIELD(PClassInfo2, subCategories, v3_class_info_2, sub_categories);
-SAME_FIELD(PClassInfo2, vendor, v3_class_info_2, vendor);
-SAME_FIELD(PClassInfo2, version, v3_class_info_2, version);
-SAME_FIELD(PClassInfo2, sdkVersion, v3_class_info_2, sdk_version);
-
-SAME_SIZE(PClassInfoW, v3_class_info_3);
-SAME_FIELD(PClassInfoW, cid, v3_class_info_3, class_id);
-SAME_FIELD(PClassInfoW, cardinality, v3_class_info_3, cardinality);
-SAME_FIELD(PClassInfoW, category, v3_class_info_3, category);
-SAME_FIELD(PClassInfoW, name, v3_class_info_3, name);
-SAME_FIELD(PClassInfoW, classFlags, v3_class_info_3, class_flags);
-SAME_FIELD(PClassInfoW, subCategories, v3_class_info_3, sub_categories);
-SAME_FIELD(PClassInfoW, vendor, v3_class_info_3, vendor);
-SAME_FIELD(PClassInfoW, version, v3_class_info_3, version);
-SAME_FIELD(PClassInfoW, sdkVersion, v3_class_info_3, sdk_version);
-
-SAME_SIZE(BusInfo, v3_bus_info);
-SAME_FIELD(BusInfo, mediaType, v3_bus_info, media_type);
-SAME_FIELD(BusInfo, direction, v3_bus_info, direction);
-SAME_FIELD(BusInfo, channelCount, v3_bus_info, channel_count);
-SAME_FIELD(BusInfo, name, v3_bus_info, bus_name);
-SAME_FIELD(BusInfo, busType, v3_bus_info, bus_type);
-SAME_FIELD(BusInfo, flags, v3_bus_info, flags);
-
-SAME_SIZE(RoutingInfo, v3_routing_info);
-SAME_FIELD(RoutingInfo, mediaType, v3_routing_info, media_type);
-SAME_FIELD(RoutingInfo, busIndex, v3_routing_info, bus_idx);
-SAME_FIELD(RoutingInfo, channel, v3_routing_info, channel);
-
-SAME_SIZE(ProcessSetup, v3_process_setup);
-SAME_FIELD(ProcessSetup, processMode, v3_process_setup, process_mode);
-SAME_FIELD(ProcessSetup, symbolicSampleSize, v3_process_setup, symbolic_sample_size);
-SAME_FIELD(ProcessSetup, maxSamplesPerBlock, v3_process_setup, max_block_size);
-SAME_FIELD(ProcessSetup, sampleRate, v3_process_setup, sample_rate);
-
-SAME_SIZE(AudioBusBuffers, v3_audio_bus_buffers);
-SAME_FIELD(AudioBusBuffers, numChannels, v3_audio_bus_buffers, num_channels);
-SAME_FIELD(AudioBusBuffers, silenceFlags, v3_audio_bus_buffers, channel_silence_bitset);
-SAME_FIELD(AudioBusBuffers, channelBuffers32, v3_audio_bus_buffers, channel_buffers_32);
-SAME_FIELD(AudioBusBuffers, channelBuffers64, v3_audio_bus_buffers, channel_buffers_64);
-
-SAME_SIZE(ProcessData, v3_process_data);
-SAME_FIELD(ProcessData, processMode, v3_process_data, process_mode);
-SAME_FIELD(ProcessData, symbolicSampleSize, v3_process_data, symbolic_sample_size);
-SAME_FIELD(ProcessData, numSamples, v3_process_data, nframes);
-SAME_FIELD(ProcessData, numInputs, v3_process_data, num_input_buses);
-SAME_FIELD(ProcessData, numOutputs, v3_process_data, num_output_buses);
-SAME_FIELD(ProcessData, inputs, v3_process_data, inputs);
-SAME_FIELD(ProcessData, outputs, v3_process_data, outputs);
-SAME_FIELD(ProcessData, inputParameterChanges, v3_process_data, input_params);
-SAME_FIELD(ProcessData, outputParameterChanges, v3_process_data, output_params);
-SAME_FIELD(ProcessData, inputEvents, v3_process_data, input_events);
-SAME_FIELD(ProcessData, outputEvents, v3_process_data, output_events);
-SAME_FIELD(ProcessData, processContext, v3_process_data, ctx);
-
-SAME_SIZE(FrameRate, v3_frame_rate);
-SAME_SIZE(Chord, v3_chord);
-SAME_FIELD(Chord, keyNote, v3_chord, key_note);
-SAME_FIELD(Chord, rootNote, v3_chord, root_note);
-SAME_FIELD(Chord, chordMask, v3_chord, chord_mask);
-
-SAME_SIZE(ProcessContext, v3_process_context);
-SAME_FIELD(ProcessContext, state, v3_process_context, state);
-SAME_FIELD(ProcessContext, sampleRate, v3_process_context, sample_rate);
-SAME_FIELD(ProcessContext, projectTimeSamples, v3_process_context, project_time_in_samples);
-SAME_FIELD(ProcessContext, systemTime, v3_process_context, system_time_ns);
-SAME_FIELD(ProcessContext, continousTimeSamples, v3_process_context, continuous_time_in_samples);
-SAME_FIELD(ProcessContext, projectTimeMusic, v3_process_context, project_time_quarters);
-SAME_FIELD(ProcessContext, barPositionMusic, v3_process_context, bar_position_quarters);
-SAME_FIELD(ProcessContext, cycleStartMusic, v3_process_context, cycle_start_quarters);
-SAME_FIELD(ProcessContext, cycleEndMusic, v3_process_context, cycle_end_quarters);
-SAME_FIELD(ProcessContext, tempo, v3_process_context, bpm);
-SAME_FIELD(ProcessContext, timeSigNumerator, v3_process_context, time_sig_numerator);
-SAME_FIELD(ProcessContext, timeSigDenominator, v3_process_context, time_sig_denom);
-SAME_FIELD(ProcessContext, chord, v3_process_context, chord);
-SAME_FIELD(ProcessContext, smpteOffsetSubframes, v3_process_context, smpte_offset_subframes);
-SAME_FIELD(ProcessContext, frameRate, v3_process_context, frame_rate);
-SAME_FIELD(ProcessContext, samplesToNextClock, v3_process_context, samples_to_next_clock);
-
-SAME_SIZE(NoteOnEvent, v3_event_note_on);
-SAME_FIELD(NoteOnEvent, channel, v3_event_note_on, channel);
-SAME_FIELD(NoteOnEvent, pitch, v3_event_note_on, pitch);
-SAME_FIELD(NoteOnEvent, tuning, v3_event_note_on, tuning);
-SAME_FIELD(NoteOnEvent, velocity, v3_event_note_on, velocity);
-SAME_FIELD(NoteOnEvent, length, v3_event_note_on, length);
-SAME_FIELD(NoteOnEvent, noteId, v3_event_note_on, note_id);
-
-SAME_SIZE(NoteOffEvent, v3_event_note_off);
-SAME_FIELD(NoteOffEvent, channel, v3_event_note_off, channel);
-SAME_FIELD(NoteOffEvent, pitch, v3_event_note_off, pitch);
-SAME_FIELD(NoteOffEvent, velocity, v3_event_note_off, velocity);
-SAME_FIELD(NoteOffEvent, noteId, v3_event_note_off, note_id);
-SAME_FIELD(NoteOffEvent, tuning, v3_event_note_off, tuning);
-
-SAME_SIZE(DataEvent, v3_event_data);
-SAME_FIELD(DataEvent, size, v3_event_data, size);
-SAME_FIELD(DataEvent, type, v3_event_data, type);
-SAME_FIELD(DataEvent, bytes, v3_event_data, bytes);
-
-SAME_SIZE(PolyPressureEvent, v3_event_poly_pressure);
-SAME_FIELD(PolyPressureEvent, pressure, v3_event_poly_pressure, pressure);
-SAME_FIELD(PolyPressureEvent, noteId, v3_event_poly_pressure, note_id);
-
-SAME_SIZE(ChordEvent, v3_event_chord);
-SAME_FIELD(ChordEvent, textLen, v3_event_chord, text_len);
-SAME_FIELD(ChordEvent, text, v3_event_chord, text);
-SAME_SIZE(ScaleEvent, v3_event_scale);
-SAME_FIELD(ScaleEvent, textLen, v3_event_scale, text_len);
-SAME_FIELD(ScaleEvent, text, v3_event_scale, text);
-SAME_SIZE(LegacyMIDICCOutEvent, v3_event_legacy_midi_cc_out);
-SAME_SIZE(NoteExpressionValueEvent, v3_event_note_expression_value);
-SAME_FIELD(NoteExpressionValueEvent, value, v3_event_note_expression_value, value);
-// The C header's text event leaves out typeId, so only the enclosing Event is compared.
-
-SAME_SIZE(Event, v3_event);
-SAME_FIELD(Event, busIndex, v3_event, bus_index);
-SAME_FIELD(Event, sampleOffset, v3_event, sample_offset);
-SAME_FIELD(Event, ppqPosition, v3_event, ppq_position);
-SAME_FIELD(Event, flags, v3_event, flags);
-SAME_FIELD(Event, type, v3_event, type);
-SAME_FIELD(Event, noteOn, v3_event, note_on);
-SAME_FIELD(Event, data, v3_event, data);
-
-SAME_SIZE(ParameterInfo, v3_param_info);
-SAME_FIELD(ParameterInfo, id, v3_param_info, param_id);
-SAME_FIELD(ParameterInfo, title, v3_param_info, title);
-SAME_FIELD(ParameterInfo, shortTitle, v3_param_info, short_title);
-SAME_FIELD(ParameterInfo, units, v3_param_info, units);
-SAME_FIELD(ParameterInfo, stepCount, v3_param_info, step_count);
-SAME_FIELD(ParameterInfo, defaultNormalizedValue, v3_param_info, default_normalised_value);
-SAME_FIELD(ParameterInfo, unitId, v3_param_info, unit_id);
-SAME_FIELD(ParameterInfo, flags, v3_param_info, flags);
-
-SAME_SIZE(ViewRect, v3_view_rect);
-SAME_FIELD(ViewRect, left, v3_view_rect, left);
-SAME_FIELD(ViewRect, top, v3_view_rect, top);
-SAME_FIELD(ViewRect, right, v3_view_rect, right);
-SAME_FIELD(ViewRect, bottom, v3_view_rect, bottom);
+SAME_RECORD(PFactoryInfo, v3_factory_info, vendor, vendor, url, url, email, email, flags, flags)
+SAME_RECORD(PClassInfo, v3_class_info, cid, class_id, cardinality, cardinality, category, category,
+            name, name)
+SAME_RECORD(PClassInfo2, v3_class_info_2, cid, class_id, cardinality, cardinality, category,
+            category, name, name, classFlags, class_flags, subCategories, sub_categories, vendor,
+            vendor, version, version, sdkVersion, sdk_version)
+SAME_RECORD(PClassInfoW, v3_class_info_3, cid, class_id, cardinality, cardinality, category,
+            category, name, name, classFlags, class_flags, subCategories, sub_categories, vendor,
+            vendor, version, version, sdkVersion, sdk_version)
+SAME_RECORD(BusInfo, v3_bus_info, mediaType, media_type, direction, direction, channelCount,
+            channel_count, name, bus_name, busType, bus_type, flags, flags)
+SAME_RECORD(RoutingInfo, v3_routing_info, mediaType, media_type, busIndex, bus_idx, channel,
+            channel)
+SAME_RECORD(ProcessSetup, v3_process_setup, processMode, process_mode, symbolicSampleSize,
+            symbolic_sample_size, maxSamplesPerBlock, max_block_size, sampleRate, sample_rate)
+SAME_RECORD(AudioBusBuffers, v3_audio_bus_buffers, numChannels, num_channels, silenceFlags,
+            channel_silence_bitset, channelBuffers32, channel_buffers_32, channelBuffers64,
+            channel_buffers_64)
+SAME_RECORD(ProcessData, v3_process_data, processMode, process_mode, symbolicSampleSize,
+            symbolic_sample_size, numSamples, nframes, numInputs, num_input_buses, numOutputs,
+            num_output_buses, inputs, inputs, outputs, outputs, inputParameterChanges, input_params,
+            outputParameterChanges, output_params, inputEvents, input_events, outputEvents,
+            output_events, processContext, ctx)
+SAME_RECORD(ProcessContext, v3_process_context, state, state, sampleRate, sample_rate,
+            projectTimeSamples, project_time_in_samples, systemTime, system_time_ns,
+            continousTimeSamples, continuous_time_in_samples, projectTimeMusic,
+            project_time_quarters, barPositionMusic, bar_position_quarters, cycleStartMusic,
+            cycle_start_quarters, cycleEndMusic, cycle_end_quarters, tempo, bpm, timeSigNumerator,
+            time_sig_numerator, timeSigDenominator, time_sig_denom, chord, chord,
+            smpteOffsetSubframes, smpte_offset_subframes, frameRate, frame_rate, samplesToNextClock,
+            samples_to_next_clock)
+SAME_RECORD(NoteOnEvent, v3_event_note_on, channel, channel, pitch, pitch, tuning, tuning, velocity,
+            velocity, length, length, noteId, note_id)
+SAME_RECORD(NoteOffEvent, v3_event_note_off, channel, channel, pitch, pitch, velocity, velocity,
+            noteId, note_id, tuning, tuning)
+// The other events are read by no one here; the size of the union below covers them.
+SAME_RECORD(DataEvent, v3_event_data, size, size, type, type, bytes, bytes)
+SAME_RECORD(Event, v3_event, busIndex, bus_index, sampleOffset, sample_offset, ppqPosition,
+            ppq_position, flags, flags, type, type, noteOn, note_on, noteOff, note_off, data, data)
+SAME_RECORD(ParameterInfo, v3_param_info, id, param_id, title, title, shortTitle, short_title,
+            units, units, stepCount, step_count, defaultNormalizedValue, default_normalised_value,
+            unitId, unit_id, flags, flags)
+SAME_RECORD(ViewRect, v3_view_rect, left, left, top, top, right, right, bottom, bottom)
 
 static_assert(sizeof(String128) == sizeof(v3_str_128));
 static_assert(sizeof(SpeakerArrangement) == sizeof(v3_speaker_arrangement));
