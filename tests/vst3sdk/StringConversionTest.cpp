@@ -1,5 +1,4 @@
 #include "base/source/fstring.h"
-#include "pluginterfaces/base/funknown.h"
 #include "pluginterfaces/base/unicodeconvert.h"
 #include "public.sdk/source/vst/utility/stringconvert.h"
 
@@ -51,39 +50,4 @@ TEST(StringConversion, TruncationNeverSplitsACharacter)
     EXPECT_EQ(std::u16string(field).size(), 127u);
     String(std::string(200, 'q').c_str()).copyTo16(field, 0, 127);
     EXPECT_EQ(std::u16string(field).size(), 127u);
-}
-
-TEST(StringConversion, SearchAndCompareForHostNames)
-{
-    const String host(u"Velqa PluginScanner 2");
-    EXPECT_TRUE(host.contains("PluginScanner"));
-    EXPECT_TRUE(host.contains("pluginscanner", String::kCaseInsensitive));
-    EXPECT_FALSE(host.contains("pluginscanner"));
-    EXPECT_EQ(host.findFirst("Scanner"), 12);
-    EXPECT_EQ(String("VST3-AU Wrapper").compare(String(u"VST3-AU Wrapper")), 0);
-    String formatted;
-    formatted.printf("Velqa In %d", 1);
-    EXPECT_EQ(std::u16string(formatted.text16()), u"Velqa In 1");
-}
-
-TEST(FUIDText, ParsesAndPrintsTheWordOrder)
-{
-    FUID id;
-    ASSERT_TRUE(id.fromString("3B9F6E21C4A75D08E1F2A93C6D5B8047"));
-    EXPECT_EQ(id.getLong1(), 0x3B9F6E21u);
-    EXPECT_EQ(id.getLong4(), 0x6D5B8047u);
-    EXPECT_EQ(static_cast<uint8>(id.toTUID()[0]), 0x3B);
-    char8 text[33];
-    id.toString(text);
-    EXPECT_STREQ(text, "3B9F6E21C4A75D08E1F2A93C6D5B8047");
-    char8 registry[39];
-    id.toRegistryString(registry);
-    EXPECT_STREQ(registry, "{3B9F6E21-C4A7-5D08-E1F2-A93C6D5B8047}");
-
-    const FUID before = id;
-    EXPECT_FALSE(id.fromString("3B9F6E21C4A75D08E1F2A93C6D5B804"));   // 31 digits
-    EXPECT_FALSE(id.fromString("3B9F6E21C4A75D08E1F2A93C6D5B8047F")); // 33 digits
-    EXPECT_FALSE(id.fromString("3B9F6E21C4A75D08E1F2A93C6D5B80G7"));
-    EXPECT_FALSE(id.fromString(nullptr));
-    EXPECT_TRUE(id == before);
 }
