@@ -32,14 +32,10 @@ VstMidiEvent midiEvent(unsigned char status, unsigned char data1)
 
 } // namespace
 
-TEST_F(PlugLifecycle, ConstructionAppliesTheDefaultsAndDescribesTheEffect)
+TEST_F(PlugLifecycle, ConstructionAppliesTheDefaults)
 {
-    const AEffect* effect = plug.getAeffect();
-    EXPECT_EQ(effect->numParams, 114);
-    EXPECT_EQ(effect->numInputs, 2);
-    EXPECT_EQ(effect->numOutputs, 10);
-    EXPECT_EQ(effect->uniqueID, 0x766C7161);
-    EXPECT_TRUE(effect->flags & effFlagsProgramChunks);
+    // The record's counts and flags are what the adapter builds the host's view from; the
+    // module tests see them as buses, parameters and the chunk form.
     EXPECT_EQ(plug.getProgram(), 0);
     EXPECT_GE(host.displayUpdates, 1);
 
@@ -56,12 +52,6 @@ TEST_F(PlugLifecycle, ConstructionAppliesTheDefaultsAndDescribesTheEffect)
     EXPECT_EQ(plug.getParameter(kCompareLoading), 0.0f);
 
     char text[32];
-    plug.getParameterName(0, text);
-    EXPECT_STREQ(text, "Dyna");
-    plug.getParameterName(kHostSpare, text);
-    EXPECT_STREQ(text, "");
-    plug.getParameterDisplay(kDyna, text);
-    EXPECT_STREQ(text, "-18 dB");
     plug.getParameterDisplay(-1, text);
     EXPECT_STREQ(text, "");
 }

@@ -35,11 +35,12 @@ TEST_F(VelqaModule, ParameterListHasEffectBypassAndControllerIds)
             EXPECT_FLOAT_EQ(info.defaultNormalizedValue, controller->getParamNormalized(info.id))
                 << title;
             if (title.starts_with("Reserved"))
-            {
                 EXPECT_EQ(info.flags,
                           Vst::ParameterInfo::kIsHidden | Vst::ParameterInfo::kIsReadOnly)
                     << i;
-            }
+            else // the selected band is the editor's own business, not automation
+                EXPECT_EQ(info.flags, title == "SelectedEq" ? 0 : Vst::ParameterInfo::kCanAutomate)
+                    << title;
         }
         else if (i == 114)
         {
