@@ -2,7 +2,6 @@
 
 #include "vstgui/lib/controls/cknob.h"
 #include "vstgui/lib/controls/ctextedit.h"
-#include "vstgui/lib/controls/cvumeter.h"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +12,6 @@ using namespace toolkit_test;
 
 namespace
 {
-
-static_assert(kLButton == 0x2 && kMButton == 0x4 && kRButton == 0x8);
-static_assert(kShift == 0x10 && kControl == 0x20 && kAlt == 0x40 && kDoubleClick == 0x400);
-static_assert(kMouseButtonMask == 0x30E);
-static_assert(VKEY_ALT == 56 && VKEY_RETURN == 4 && VKEY_ESCAPE == 6 && VKEY_DELETE == 22);
-
-struct EditorSpy : VSTGUIEditorInterface
-{
-    void beginEdit(int32 index) override
-    {
-        calls.push_back("editor begin " + std::to_string(index));
-    }
-    void endEdit(int32 index) override { calls.push_back("editor end " + std::to_string(index)); }
-    std::vector<std::string> calls;
-};
 
 struct KnobFixture : ::testing::Test
 {
@@ -62,23 +46,7 @@ KeyCode virtualKey(uint8 virt, uint8 modifier = 0)
 
 } // namespace
 
-TEST_F(KnobFixture, VerticalDragCoversTheRangeInItsTravel)
-{
-    f.down(80, 40);
-    f.move(80, 40 - 50);
-    EXPECT_NEAR(knob->getValue(), 0.5f + 50 / knob->getLinearRange(), 1e-5);
-    f.move(80, 40 - 1000); // far beyond the top: clamped
-    EXPECT_EQ(knob->getValue(), 1.f);
-    f.move(80, 40 + 1000);
-    EXPECT_EQ(knob->getValue(), 0.f);
-    f.up(80, 40 + 1000);
-    ASSERT_GE(listener.calls.size(), 3u);
-    EXPECT_EQ(listener.calls.front(), "begin 7");
-    EXPECT_EQ(listener.calls.back(), "end 7");
-    EXPECT_EQ(listener.calls[1], "changed 7");
-    EXPECT_FALSE(knob->isEditing());
-}
-
+// Plain drags, the wheel and the frame's editor are the editor control tests' part.
 TEST_F(KnobFixture, ShiftDragIsFinerAndSwitchesSpeedMidDrag)
 {
     f.down(80, 40, kLButton | kShift);
@@ -108,49 +76,6 @@ TEST_F(KnobFixture, CtrlClickResetsToDefaultOnlyWithCtrlAlone)
     EXPECT_EQ(knob->getValue(), 0.5f);
 }
 
-TEST_F(KnobFixture, WheelStepsAndShiftWheelStepsATenth)
-{
-    knob->setWheelInc(0.1f);
-    EXPECT_TRUE(f.wheel(80, 40, 1));
-    EXPECT_NEAR(knob->getValue(), 0.6f, 1e-6);
-    EXPECT_TRUE(f.wheel(80, 40, -1, kShift));
-    EXPECT_NEAR(knob->getValue(), 0.59f, 1e-6);
-    EXPECT_EQ(listener.calls.size(), 6u); // begin, changed, end per notch
-    EXPECT_FALSE(f.wheel(80, 40, std::nanf("")));
-    EXPECT_NEAR(knob->getValue(), 0.59f, 1e-6);
-    EXPECT_FALSE(f.wheel(10, 10, 1)); // not over the knob
-}
-
-TEST(Knob, EditsReachTheFramesEditorAfterTheListener)
-{
-    EditorSpy editor;
-    RecordingListener listener;
-    auto* frame = new CFrame(CRect(0, 0, 100, 100), &editor);
-    openOffscreen(frame);
-    auto* knob = new CKnob(CRect(0, 0, 50, 50), &listener, 3, nullptr);
-    frame->addView(knob);
-    frame->platformOnMouseDown(CPoint(20, 20), kLButton);
-    frame->platformOnMouseUp(CPoint(20, 20), kLButton);
-    EXPECT_EQ(editor.calls, (std::vector<std::string>{"editor begin 3", "editor end 3"}));
-    EXPECT_EQ(listener.calls, (std::vector<std::string>{"begin 3", "end 3"}));
-    frame->close();
-}
-
-TEST(Knob, CircularModeFollowsTheAngle)
-{
-    OffscreenFrame f(100, 100);
-    auto* knob = new CKnob(CRect(0, 0, 100, 100), nullptr, 1, nullptr);
-    knob->setKnobMode(kCircularMode);
-    f.frame->addView(knob);
-    f.down(50, 10); // twelve o'clock: the middle of a 270 degree travel
-    EXPECT_NEAR(knob->getValue(), 0.5f, 1e-3);
-    f.move(90, 50); // three o'clock
-    EXPECT_NEAR(knob->getValue(), 0.8333f, 1e-3);
-    f.move(50, 95); // six o'clock lies in the dead zone between the ends
-    EXPECT_TRUE(knob->getValue() == 0.f || knob->getValue() == 1.f);
-    f.up(50, 95);
-}
-
 TEST(AnimKnob, FilmStripFrameFollowsTheValue)
 {
     auto strip = stripPng(10, 10, 129, 1);
@@ -171,36 +96,6 @@ TEST(AnimKnob, FilmStripFrameFollowsTheValue)
     knob->setValue(std::nanf(""));
     f.frame->idle();
     EXPECT_EQ(knob->getFrameIndex(), 0);
-}
-
-TEST(VuMeter, LightsSegmentsFromTheBottomAndFallsBackGradually)
-{
-    auto on = solidPng(10, 100, kGreenCColor);
-    auto off = solidPng(10, 100, kGreyCColor);
-    auto* onBitmap = new CBitmap(on.data(), on.size());
-    auto* offBitmap = new CBitmap(off.data(), off.size());
-    OffscreenFrame f(20, 100);
-    auto* meter = new CVuMeter(CRect(0, 0, 10, 100), onBitmap, offBitmap, 10);
-    onBitmap->forget();
-    offBitmap->forget();
-    meter->setDecreaseStepValue(0.2f);
-    f.frame->addView(meter);
-
-    meter->setValue(0.8f);
-    f.frame->idle();
-    EXPECT_EQ(f.pixel(5, 25), kGreenCColor);
-    EXPECT_EQ(f.pixel(5, 15), kGreyCColor);
-
-    meter->setValue(0.f);
-    f.frame->idle();
-    EXPECT_NEAR(meter->getShownValue(), 0.6f, 1e-6);
-    EXPECT_EQ(f.pixel(5, 35), kGreyCColor);
-    EXPECT_EQ(f.pixel(5, 45), kGreenCColor);
-    for (int i = 0; i < 5; ++i) f.frame->idle(); // keeps falling without new values
-    EXPECT_EQ(meter->getShownValue(), 0.f);
-    EXPECT_EQ(f.pixel(5, 95), kGreyCColor);
-    f.down(5, 50);
-    EXPECT_EQ(f.frame->getMouseDownView(), nullptr); // meters take no clicks
 }
 
 TEST(TextEdit, TypingEditingCommitAndCancel)

@@ -4,13 +4,9 @@
 #include "vstgui/lib/cgraphicspath.h"
 #include "vstgui/lib/cviewcontainer.h"
 
-#include "platform/Resources.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <limits>
 
 using namespace VSTGUI;
 using namespace toolkit_test;
@@ -46,64 +42,6 @@ struct Canvas
 };
 
 } // namespace
-
-TEST(Drawing, FrameRendersBackgroundsAndChildrenToPng)
-{
-    OffscreenFrame f(200, 100);
-    auto* container = new CViewContainer(CRect(50, 20, 150, 80));
-    container->setBackgroundColor(kBlue);
-    container->addView(new ProbeView(CRect(10, 10, 30, 30), kRed));
-    f.frame->addView(container);
-    f.frame->idle();
-
-    EXPECT_EQ(f.pixel(5, 5), kBlackCColor);
-    EXPECT_EQ(f.pixel(55, 25), kBlue);
-    EXPECT_EQ(f.pixel(65, 35), kRed); // child at (10,10) inside a container at (50,20)
-    EXPECT_EQ(f.pixel(85, 55), kBlue);
-
-    const char* path = "vstgui-frame-test.png";
-    ASSERT_TRUE(f.platform->writePng(path));
-    auto png = readFile(path);
-    std::remove(path);
-    auto* reloaded = new CBitmap(png.data(), png.size());
-    EXPECT_EQ(reloaded->getWidth(), 200);
-    EXPECT_EQ(reloaded->getHeight(), 100);
-    reloaded->forget();
-}
-
-TEST(Drawing, OnlyDirtyViewsAreRedrawnAtIdle)
-{
-    OffscreenFrame f;
-    auto* a = new ProbeView(CRect(0, 0, 50, 50), kRed);
-    auto* b = new ProbeView(CRect(100, 0, 150, 50), kBlue);
-    f.frame->addView(a);
-    f.frame->addView(b);
-    f.frame->idle();
-    int aBefore = a->draws, bBefore = b->draws;
-
-    f.frame->idle();
-    EXPECT_EQ(a->draws, aBefore);
-
-    b->color = kGreenCColor;
-    b->setDirty(); // as from another thread: only a flag
-    EXPECT_EQ(f.pixel(120, 20), kBlue);
-    f.frame->idle();
-    EXPECT_EQ(b->draws, bBefore + 1);
-    EXPECT_EQ(a->draws, aBefore);
-    EXPECT_EQ(f.pixel(120, 20), kGreenCColor);
-}
-
-TEST(Drawing, HiddenViewsAreNeitherDrawnNorHit)
-{
-    OffscreenFrame f;
-    auto* probe = new ProbeView(CRect(0, 0, 50, 50), kRed);
-    f.frame->addView(probe);
-    probe->setVisible(false);
-    f.frame->idle();
-    EXPECT_EQ(f.pixel(10, 10), kBlackCColor);
-    f.down(10, 10);
-    EXPECT_EQ(probe->downs, 0);
-}
 
 TEST(Drawing, PrimitivesClipAndTransform)
 {
@@ -147,21 +85,6 @@ TEST(Drawing, PrimitivesClipAndTransform)
     path->forget();
 }
 
-TEST(Drawing, BitmapsDrawFromASourceOffsetWithAlpha)
-{
-    auto strip = stripPng(10, 10, 3, 100); // grey 0, 100, 200
-    auto* bitmap = new CBitmap(strip.data(), strip.size());
-    ASSERT_TRUE(bitmap->isLoaded());
-    EXPECT_EQ(bitmap->getHeight(), 30);
-
-    Canvas canvas(20, 10);
-    canvas.context->drawBitmap(bitmap, CRect(0, 0, 10, 10), CPoint(0, 20));
-    EXPECT_EQ(canvas.argb(5, 5), 0xFFC8C8C8u);
-    canvas.context->drawBitmap(bitmap, CRect(10, 0, 20, 10), CPoint(0, 10), 0.5f);
-    EXPECT_NEAR(static_cast<int>(canvas.argb(15, 5) >> 24), 0x80, 1);
-    bitmap->forget();
-}
-
 TEST(Drawing, CorruptOrMissingPngGivesAnEmptyBitmap)
 {
     auto good = solidPng(4, 4, kRed);
@@ -178,7 +101,7 @@ TEST(Drawing, CorruptOrMissingPngGivesAnEmptyBitmap)
     }
 }
 
-TEST(Drawing, TwoTimesRepresentationIsChosenAtScaleTwo)
+TEST(Drawing, TwoTimesRepresentationMustBeTwiceTheSizeAndServesFromScaleOneAndAQuarter)
 {
     auto oneX = solidPng(10, 10, kRed);
     auto twoX = solidPng(20, 20, kBlue);
@@ -187,65 +110,11 @@ TEST(Drawing, TwoTimesRepresentationIsChosenAtScaleTwo)
     EXPECT_FALSE(bitmap->addBitmap(wrongSize.data(), wrongSize.size(), 2.0));
     ASSERT_TRUE(bitmap->addBitmap(twoX.data(), twoX.size(), 2.0));
     EXPECT_EQ(bitmap->getWidth(), 10); // layout size stays the 1x size
-
-    Canvas plain(10, 10, 1.0);
-    plain.context->drawBitmap(bitmap, CRect(0, 0, 10, 10));
-    EXPECT_EQ(plain.argb(5, 5), 0xFFFF0000u);
-
-    Canvas sharp(20, 20, 2.0);
-    sharp.context->drawBitmap(bitmap, CRect(0, 0, 10, 10));
-    EXPECT_EQ(sharp.argb(19, 19), 0xFF0000FFu); // fills all 20 device pixels
-
-    // Between the two (a 125 % zoom) the sharper image is used as well.
+    // Drawing at 2x is the content-scale test's part; a 125 % zoom takes the sharper image too.
     double chosen = 0;
     bitmap->getSurface(1.25, &chosen);
     EXPECT_EQ(chosen, 2.0);
     bitmap->forget();
-}
-
-TEST(Drawing, BitmapsAndFontsLoadFromModuleResourcesByName)
-{
-    auto oneX = solidPng(10, 10, kRed);
-    auto twoX = solidPng(20, 20, kBlue);
-    auto font = readFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-    const velqa::ResourceEntry entries[] = {{"pot.png", oneX.data(), oneX.size()},
-                                            {"pot_2x.png", twoX.data(), twoX.size()},
-                                            {"face.ttf", font.data(), font.size()}};
-    const velqa::ResourceTable table{entries, 3};
-    velqa::setResourceTable(&table);
-
-    auto* bitmap = new CBitmap("pot.png");
-    EXPECT_EQ(bitmap->getWidth(), 10);
-    EXPECT_TRUE(bitmap->addBitmap("pot_2x.png", 2.0));
-    EXPECT_EQ(bitmap->getNumRepresentations(), 2u);
-    EXPECT_FALSE(bitmap->addBitmap("missing_2x.png", 2.0));
-    bitmap->forget();
-    auto* missing = new CBitmap("missing.png");
-    EXPECT_FALSE(missing->isLoaded()); // a missing resource leaves an empty bitmap
-    missing->forget();
-    EXPECT_TRUE(FontRegistry::registerFontResource("ResourceFace", "face.ttf"));
-    EXPECT_FALSE(FontRegistry::registerFontResource("Nothing", "missing.ttf"));
-    velqa::setResourceTable(nullptr);
-}
-
-TEST(Drawing, ZoomScalesTheWholeFrame)
-{
-    for (double zoom : {0.75, 1.0, 1.5, 2.0})
-    {
-        OffscreenFrame f(100, 50);
-        f.frame->addView(new ProbeView(CRect(40, 10, 60, 30), kRed));
-        ASSERT_TRUE(f.frame->setZoom(zoom));
-        f.frame->idle();
-        // Partial pixels round up so the edge is never cut off.
-        EXPECT_EQ(f.platform->getPixelWidth(), static_cast<int>(std::ceil(100 * zoom)));
-        EXPECT_EQ(f.platform->getPixelHeight(), static_cast<int>(std::ceil(50 * zoom)));
-        EXPECT_EQ(f.pixel(static_cast<int>(50 * zoom), static_cast<int>(20 * zoom)), kRed);
-        EXPECT_EQ(f.pixel(static_cast<int>(35 * zoom), static_cast<int>(20 * zoom)), kBlackCColor);
-    }
-    OffscreenFrame f;
-    EXPECT_FALSE(f.frame->setZoom(0.0));
-    EXPECT_FALSE(f.frame->setZoom(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ(f.frame->getZoom(), 1.0);
 }
 
 TEST(Drawing, ContentScaleDoublesPixelsAndPicksSharpBitmaps)

@@ -17,15 +17,9 @@ using namespace VSTGUI;
 
 std::vector<unsigned char> readFile(const char* path);
 
-// PNG bytes of a solid image, so bitmap tests need no files.
-inline std::vector<unsigned char> solidPng(int width, int height, const CColor& color)
+// Encodes the surface as PNG bytes and releases it.
+inline std::vector<unsigned char> pngBytes(cairo_surface_t* surface)
 {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgba(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0,
-                          color.alpha / 255.0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
     std::vector<unsigned char> bytes;
     cairo_surface_write_to_png_stream(
         surface,
@@ -38,6 +32,18 @@ inline std::vector<unsigned char> solidPng(int width, int height, const CColor& 
         &bytes);
     cairo_surface_destroy(surface);
     return bytes;
+}
+
+// PNG bytes of a solid image, so bitmap tests need no files.
+inline std::vector<unsigned char> solidPng(int width, int height, const CColor& color)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgba(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0,
+                          color.alpha / 255.0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return pngBytes(surface);
 }
 
 // A vertical strip of frames, frame k filled with grey level k * step.
@@ -54,18 +60,7 @@ inline std::vector<unsigned char> stripPng(int width, int frameHeight, int frame
         cairo_fill(cr);
     }
     cairo_destroy(cr);
-    std::vector<unsigned char> bytes;
-    cairo_surface_write_to_png_stream(
-        surface,
-        [](void* closure, const unsigned char* data, unsigned int length)
-        {
-            auto* out = static_cast<std::vector<unsigned char>*>(closure);
-            out->insert(out->end(), data, data + length);
-            return CAIRO_STATUS_SUCCESS;
-        },
-        &bytes);
-    cairo_surface_destroy(surface);
-    return bytes;
+    return pngBytes(surface);
 }
 
 // Records every listener call in order, as one line each.

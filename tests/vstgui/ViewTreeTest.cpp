@@ -39,64 +39,8 @@ struct NestedTree
 
 } // namespace
 
-TEST(ViewTree, MouseRoutingThroughNestedContainers)
-{
-    NestedTree t;
-    // Frame point (40,30) is (20,20) in outer, (10,10) in inner: inside deep.
-    EXPECT_EQ(t.f.frame->getViewAt(CPoint(40, 30), true), t.deep);
-    EXPECT_EQ(t.f.frame->getViewAt(CPoint(40, 30), false), t.outer);
-    EXPECT_EQ(t.f.down(40, 30), kMouseEventHandled);
-    EXPECT_EQ(t.deep->downs, 1);
-    EXPECT_EQ(t.deep->lastDown, CPoint(10, 10)); // in the parent's coordinates
-
-    // While the button is held the drag stays with deep, even far outside it.
-    t.f.move(190, 95);
-    EXPECT_EQ(t.deep->moves, 1);
-    EXPECT_EQ(t.deep->lastMove, CPoint(160, 75));
-    t.f.up(190, 95);
-    EXPECT_EQ(t.deep->ups, 1);
-
-    // Where the later sibling overlaps the inner container, it is in front.
-    t.f.down(125, 30); // (105,20) in outer: inside front and inside inner's rectangle
-    EXPECT_EQ(t.front->downs, 1);
-    t.f.up(125, 30);
-
-    // A view that does not take the mouse lets the click through to what lies behind.
-    t.front->setMouseEnabled(false);
-    t.f.down(125, 30);
-    EXPECT_EQ(t.front->downs, 1);
-    t.f.up(125, 30);
-}
-
-TEST(ViewTree, EnteredAndExitedFollowThePointer)
-{
-    NestedTree t;
-    t.f.move(40, 30, 0);
-    EXPECT_EQ(t.deep->entered, 1);
-    ASSERT_EQ(t.f.frame->getMouseViews().size(), 3u); // outer, inner, deep
-    t.f.move(41, 31, 0);
-    EXPECT_EQ(t.deep->entered, 1);
-    EXPECT_EQ(t.deep->moves, 0); // hovering without a button is not a drag
-    t.f.move(150, 30, 0);
-    EXPECT_EQ(t.deep->exited, 1);
-    EXPECT_EQ(t.front->entered, 1);
-    t.f.frame->platformOnMouseExited();
-    EXPECT_EQ(t.front->exited, 1);
-    EXPECT_TRUE(t.f.frame->getMouseViews().empty());
-}
-
-TEST(ViewTree, RemovingViewsDuringUseIsSafe)
-{
-    NestedTree t;
-    t.f.move(40, 30, 0);
-    t.f.down(40, 30);
-    t.outer->removeView(t.inner); // deep goes with it, mid-drag and hovered
-    t.f.move(50, 40);
-    t.f.up(50, 40);
-    t.f.frame->idle();
-    EXPECT_EQ(t.f.frame->getViewAt(CPoint(40, 30), true), t.outer);
-}
-
+// Routing, capture, hover and views removed mid-drag are what every editor test clicks through;
+// here what the editor relies on without checking: a modal view shuts out everything else.
 TEST(ViewTree, ModalViewBlocksTheRest)
 {
     NestedTree t;
@@ -131,23 +75,6 @@ TEST(ViewTree, ModalViewBlocksTheRest)
     t.f.down(40, 30);
     EXPECT_EQ(t.deep->downs, 1);
     t.f.up(40, 30);
-}
-
-TEST(ViewTree, ZoomScalesMouseCoordinates)
-{
-    for (double zoom : {0.75, 1.25, 2.0})
-    {
-        NestedTree t;
-        ASSERT_TRUE(t.f.frame->setZoom(zoom));
-        // Device pixel (40,30) * zoom is layout point (40,30) at every zoom.
-        t.f.frame->platformOnMouseDown(CPoint(40 * zoom, 30 * zoom), kLButton);
-        EXPECT_EQ(t.deep->downs, 1) << zoom;
-        EXPECT_EQ(t.deep->lastDown, CPoint(10, 10)) << zoom;
-        t.f.frame->platformOnMouseUp(CPoint(40 * zoom, 30 * zoom), kLButton);
-        CPoint where;
-        EXPECT_TRUE(t.f.frame->getCurrentMouseLocation(where));
-        EXPECT_EQ(where, CPoint(40, 30));
-    }
 }
 
 TEST(ViewTree, TooltipShowsAfterHoverAndHidesOnMove)
