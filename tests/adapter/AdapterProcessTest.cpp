@@ -63,8 +63,8 @@ TEST_F(AdapterTest, ProcessBeforeSetupOnlyTakesParameters)
 {
     create();
     Buffers buffers;
-    fake::ParameterChanges changes;
-    changes.queues.emplace_back(3, std::vector<std::pair<int32, ParamValue>>{{0, 0.3}});
+    velqa::host::ParameterChanges changes;
+    changes.add(3, 0, 0.3);
     buffers.data.inputParameterChanges = &changes;
     EXPECT_EQ(adapter->process(buffers.data), kNotInitialized);
     EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(3), 0.3f);
@@ -76,14 +76,14 @@ TEST_F(AdapterTest, BypassNeedsMoreThanTheSmallestStep)
     create();
     ASSERT_EQ(setup(), kResultOk);
     Buffers buffers;
-    fake::ParameterChanges changes;
-    changes.queues.emplace_back(1114,
-                                std::vector<std::pair<int32, ParamValue>>{{0, 1.0 / 65536.0}});
+    velqa::host::ParameterChanges changes;
+    changes.add(1114, 0, 1.0 / 65536.0);
     buffers.data.inputParameterChanges = &changes;
     ASSERT_EQ(adapter->process(buffers.data), kResultOk);
     EXPECT_FALSE(adapter->isBypassed());
 
-    changes.queues[0].points[0].second = 1.0 / 65536.0 + 1e-9;
+    changes.clear();
+    changes.add(1114, 0, 1.0 / 65536.0 + 1e-9);
     ASSERT_EQ(adapter->process(buffers.data), kResultOk);
     EXPECT_TRUE(adapter->isBypassed());
     // Bypassed, the host hears its input and silent extra outputs.
@@ -134,13 +134,18 @@ TEST_F(AdapterTest, MovesMadeOffTheAudioThreadReachTheHost)
     create();
     ASSERT_EQ(setup(), kResultOk);
     Buffers buffers;
-    fake::ParameterChanges reported;
-    reported.queues.reserve(8);
+    velqa::host::ParameterChanges reported;
     buffers.data.outputParameterChanges = &reported;
     adapter->getEffect()->setParameter(7, 0.25f); // Mix
-    for (int block = 0; block < 8 && reported.queues.empty(); ++block)
+    for (int block = 0; block < 8 && reported.getParameterCount() == 0; ++block)
         ASSERT_EQ(adapter->process(buffers.data), kResultOk);
-    ASSERT_EQ(reported.queues.size(), 1u);
-    EXPECT_EQ(reported.queues[0].id, 7u);
-    EXPECT_EQ(reported.queues[0].points, (std::vector<std::pair<int32, ParamValue>>{{0, 0.25}}));
+    ASSERT_EQ(reported.getParameterCount(), 1);
+    IParamValueQueue* queue = reported.getParameterData(0);
+    EXPECT_EQ(queue->getParameterId(), 7u);
+    ASSERT_EQ(queue->getPointCount(), 1);
+    int32 offset = -1;
+    ParamValue value = -1;
+    queue->getPoint(0, offset, value);
+    EXPECT_EQ(offset, 0);
+    EXPECT_EQ(value, 0.25);
 }

@@ -11,19 +11,20 @@ TEST_F(AdapterTest, EffectsWithoutChunksSaveNamedValueLists)
     AudioEffectX* effect = adapter->getEffect();
     effect->programsAreChunks(false);
     effect->setParameter(2, 0.125f);
-    fake::MemoryStream stream;
+    velqa::host::MemoryStream stream;
     ASSERT_EQ(component(adapter)->getState(&stream), kResultOk);
+    std::vector<uint8_t> bytes = stream.bytes();
     char name[32] = {};
     effect->getProgramName(name);
-    ASSERT_EQ(stream.bytes.size(), 5 + std::strlen(name) + 1 + 114 * 4);
-    EXPECT_EQ(std::memcmp(stream.bytes.data(), "orv_", 5), 0);
+    ASSERT_EQ(bytes.size(), 5 + std::strlen(name) + 1 + 114 * 4);
+    EXPECT_EQ(std::memcmp(bytes.data(), "orv_", 5), 0);
 
     effect->setParameter(2, 0.75f);
-    stream.position = 0;
+    stream.rewind();
     ASSERT_EQ(component(adapter)->setState(&stream), kResultOk);
     EXPECT_EQ(effect->getParameter(2), 0.125f);
 
-    stream.bytes[0] = 'x';
-    stream.position = 0;
-    EXPECT_EQ(component(adapter)->setState(&stream), kInternalError);
+    bytes[0] = 'x';
+    velqa::host::MemoryStream foreign(bytes);
+    EXPECT_EQ(component(adapter)->setState(&foreign), kInternalError);
 }

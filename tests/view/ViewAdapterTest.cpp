@@ -1,15 +1,13 @@
-// The view adapter and the editor inside the adapter, without a display: the editor opens on
-// an image, and every road between host, effect and controls is checked through it.
+// The view adapter and the editor inside the adapter, without a display: sizes, zoom, content
+// scale and snapshots as a host meets them.
 #include "../adapter/AdapterFixture.h"
 
 #include "VST3Adapter/EditorPlatform.h"
 #include "VST3Adapter/IEditorSnapshot.h"
 #include "VST3Adapter/ViewAdapter.h"
-#include "code/ParameterIndex.h"
-#include "code/editor/EditorTags.h"
 #include "code/editor/Gui.h"
+#include "host/HostObject.h"
 #include "resources/EmbeddedResources.h"
-#include "vstgui/lib/controls/cknob.h"
 
 #include <cairo.h>
 #include <filesystem>
@@ -20,14 +18,9 @@ using namespace Steinberg::Vst;
 namespace
 {
 
-// The Mix knob and the header's bypass switch.
-constexpr VSTGUI::int32 kTagMix = 114;
-constexpr VSTGUI::int32 kTagHeaderBypass = 28;
-
-class RecordingFrame final : public IPlugFrame
+class RecordingFrame final : public velqa::host::HostObject<IPlugFrame>
 {
 public:
-    FAKE_UNKNOWN(IPlugFrame)
     tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) override
     {
         sizes.push_back(*newSize);
@@ -59,12 +52,6 @@ protected:
     {
         EXPECT_TRUE(gui->openOffscreen(scale));
         return gui->getOffscreenFrame();
-    }
-    void click(const VSTGUI::CPoint& where, VSTGUI::int32 buttons = VSTGUI::kLButton)
-    {
-        VSTGUI::CFrame* frame = gui->getFrame();
-        frame->platformOnMouseDown(where, VSTGUI::CButtonState(buttons));
-        frame->platformOnMouseUp(where, VSTGUI::CButtonState(buttons));
     }
 
     ViewAdapter* view = nullptr;
@@ -111,7 +98,7 @@ TEST_F(ViewAdapterTest, EditorZoomResizesOnlyAttachedViews)
 {
     // Nothing is attached: the signal changes nothing and is no automation.
     ASSERT_TRUE(gui->setZoom(1.5, false));
-    EXPECT_TRUE(handler.edits.empty());
+    EXPECT_TRUE(edits().empty());
     ViewRect size;
     view->getSize(&size);
     EXPECT_EQ(size.getWidth(), 875);
@@ -132,7 +119,7 @@ TEST_F(ViewAdapterTest, EditorZoomResizesOnlyAttachedViews)
     adapter->editorRemoved(view);
     gui->setZoom(1.0, false);
     EXPECT_EQ(hostFrame.sizes.size(), 1u);
-    EXPECT_TRUE(handler.edits.empty());
+    EXPECT_TRUE(edits().empty());
     view->setFrame(nullptr);
 }
 
@@ -144,44 +131,6 @@ TEST_F(ViewAdapterTest, OpenIsRefusedWhileTheEditorIsOpen)
     auto* snapshot = static_cast<velqa::IEditorSnapshot*>(view);
     EXPECT_EQ(snapshot->writeSnapshot("/tmp/never-written.png", 100, 1.0), kResultFalse);
     EXPECT_FALSE(std::filesystem::exists("/tmp/never-written.png"));
-}
-
-TEST_F(ViewAdapterTest, HostAndMeterValuesReachTheControls)
-{
-    ASSERT_NE(openOffscreen(), nullptr);
-    // Opening shows the effect's current values.
-    EXPECT_FLOAT_EQ(gui->getControl(kTagMix)->getValue(),
-                    adapter->getEffect()->getParameter(velqa::kMix));
-
-    adapter->getEffect()->setParameter(velqa::kMix, 0.25f);
-    adapter->getEffect()->setParameter(velqa::kBypass, 1.0f);
-    adapter->getEffect()->setParameter(velqa::kMeterAbove, 0.8f);
-    gui->idle(); // values from the effect reach the controls at the tick
-    EXPECT_FLOAT_EQ(gui->getControl(kTagMix)->getValue(), 0.25f);
-    EXPECT_FLOAT_EQ(gui->getControl(kTagHeaderBypass)->getValue(), 1.0f);
-    EXPECT_FLOAT_EQ(gui->getControl(velqa::editor::kTagSectionMeterAbove)->getValue(), 0.8f);
-
-    // Once closed the editor holds no controls and ignores the effect.
-    gui->close();
-    EXPECT_EQ(gui->getControl(kTagMix), nullptr);
-    adapter->getEffect()->setParameter(velqa::kMix, 0.5f);
-}
-
-TEST_F(ViewAdapterTest, ZoomScalesTheImageAndTheMouse)
-{
-    auto* image = openOffscreen();
-    ASSERT_NE(image, nullptr);
-    ASSERT_TRUE(gui->setZoom(2.0, false));
-    gui->idle();
-    EXPECT_EQ(image->getPixelWidth(), 1750);
-    EXPECT_EQ(image->getPixelHeight(), 1460);
-    // The same knob, clicked with Ctrl at twice the coordinates, goes back to its default.
-    auto* knob = gui->getControl(kTagMix);
-    adapter->getEffect()->setParameter(velqa::kMix, 0.1f);
-    gui->idle();
-    click(VSTGUI::CPoint(767 * 2, 674 * 2), VSTGUI::kLButton | VSTGUI::kControl);
-    EXPECT_FLOAT_EQ(knob->getValue(), knob->getDefaultValue());
-    EXPECT_FLOAT_EQ(adapter->getEffect()->getParameter(velqa::kMix), knob->getDefaultValue());
 }
 
 TEST_F(ViewAdapterTest, SnapshotsAreWrittenAtTheirZoomAndScale)
