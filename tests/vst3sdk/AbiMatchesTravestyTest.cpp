@@ -6,7 +6,6 @@
 #include "travesty/events.h"
 #include "travesty/factory.h"
 #include "travesty/host.h"
-#include "travesty/message.h"
 #include "travesty/view.h"
 
 #include "pluginterfaces/base/ibstream.h"
@@ -18,7 +17,6 @@
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "pluginterfaces/vst/ivstevents.h"
 #include "pluginterfaces/vst/ivsthostapplication.h"
-#include "pluginterfaces/vst/ivstmessage.h"
 #include "pluginterfaces/vst/ivstparameterchanges.h"
 #include "pluginterfaces/vst/ivstplugview.h"
 #include "pluginterfaces/vst/ivstprocesscontext.h"
@@ -57,12 +55,8 @@ SAME_IID(IProcessContextRequirements, v3_process_context_requirements_iid);
 SAME_IID(IEventList, v3_event_list_iid);
 SAME_IID(IEditController, v3_edit_controller_iid);
 SAME_IID(IComponentHandler, v3_component_handler_iid);
-SAME_IID(IComponentHandler2, v3_component_handler2_iid);
 SAME_IID(IMidiMapping, v3_midi_mapping_iid);
 SAME_IID(IHostApplication, v3_host_application_iid);
-SAME_IID(IAttributeList, v3_attribute_list_iid);
-SAME_IID(IMessage, v3_message_iid);
-SAME_IID(IConnectionPoint, v3_connection_point_iid);
 SAME_IID(IPlugView, v3_plugin_view_iid);
 SAME_IID(IPlugFrame, v3_plugin_frame_iid);
 SAME_IID(IPlugViewContentScaleSupport, v3_plugin_view_content_scale_iid);
