@@ -23,19 +23,22 @@ void splitHard(Harness& h)
 
 } // namespace
 
-TEST(SignalPath, BypassPassesTheInputBitForBitWithRestingMeters)
+TEST(SignalPath, BypassPassesTheInputBitForBitWithSilentStemsAndRestingMeters)
 {
     Harness h;
-    h.set(kBypass, 1.0f);
-    EXPECT_EQ(h.latency(), 0);
     const Source noise = [](int c, long i)
     { return static_cast<float>(std::sin(i * 0.37 + c) * 0.9); };
+    h.render(noise, Harness::kBlock); // the stems now hold audio
+    h.set(kBypass, 1.0f);
     const Channels out = h.render(noise, 3000);
+    EXPECT_EQ(h.latency(), 0);
     for (long i = 0; i < 3000; ++i)
     {
-        ASSERT_EQ(out[0][static_cast<size_t>(i)], noise(0, i));
-        ASSERT_EQ(out[1][static_cast<size_t>(i)], noise(1, i));
+        ASSERT_EQ(out[0][static_cast<size_t>(i)], noise(0, Harness::kBlock + i));
+        ASSERT_EQ(out[1][static_cast<size_t>(i)], noise(1, Harness::kBlock + i));
     }
+    for (int c = 2; c < CPlug::kNumOutputs; ++c)
+        for (float x : out[static_cast<size_t>(c)]) ASSERT_EQ(x, 0.0f) << c;
     const std::vector<VstInt32> order{164, 165, 163, 168, 166, 167, 173, 174};
     EXPECT_EQ(h.plug.meterOrder, order);
     for (VstInt32 index : order)
@@ -129,11 +132,8 @@ TEST(SignalPath, FullLookaheadDelaysAudioWhileTheDetectorRunsAhead)
     constexpr long burst = 20 * Harness::kBlock;
     const Source step = [](int, long i) { return i >= burst ? 0.9f : 0.0f; };
     h.render(step, burst);
-    // The audio path takes changes over at its next block and reports the latency then.
-    EXPECT_EQ(h.latency(), kLookaheadFrames);
-    ASSERT_FALSE(h.plug.latencyReports.empty());
-    EXPECT_EQ(h.plug.latencyReports.back(), kLookaheadFrames);
-    const Channels out = h.render(step, Harness::kBlock);
+    // The latency it reports is held to the measured delay by the latency grid.
+    h.render(step, Harness::kBlock);
     // The detector already reacts in the burst's first block; the audio is still silent.
     EXPECT_LT(h.plug.published[kMeterMinimumGain], 0.99f);
     EXPECT_EQ(h.plug.published[kMeterOutputLeft], 0.0f);
@@ -141,7 +141,6 @@ TEST(SignalPath, FullLookaheadDelaysAudioWhileTheDetectorRunsAhead)
     const long arrival = kLookaheadFrames - Harness::kBlock;
     EXPECT_EQ(later[0][static_cast<size_t>(arrival - 1)], 0.0f);
     EXPECT_NE(later[0][static_cast<size_t>(arrival)], 0.0f);
-    (void)out;
 }
 
 TEST(SignalPath, BandSoloListenPlaysOnlyWhatTheSoloedBandChanges)

@@ -1,37 +1,10 @@
-#include "code/soundengine/AlignedBuffer.h"
 #include "code/soundengine/Delay.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <limits>
 #include <numeric>
 #include <vector>
-
-TEST(Buffer, ShrinkingKeepsStorageGrowingReallocatesAlignedStaysAligned)
-{
-    CBuffer buffer(256, 2);
-    buffer.channels[1][10] = 3.0f;
-    float* const right = buffer.channels[1];
-    buffer.resize(128, 1);
-    EXPECT_EQ(buffer.frames, 128);
-    EXPECT_EQ(buffer.numChannels, 2);
-    EXPECT_EQ(buffer.channels[1], right);
-    EXPECT_EQ(buffer.channels[1][10], 3.0f);
-    buffer.resize(512, 3);
-    buffer.clear();
-    EXPECT_EQ(buffer.capacityFrames, 512);
-    EXPECT_EQ(buffer.channel0, buffer.channels[0]);
-    EXPECT_EQ(buffer.channels[2][511], 0.0f);
-
-    CAlignedBuffer aligned;
-    for (int frames : {1, 100, 1027})
-    {
-        aligned.resize(frames, 4);
-        for (int c = 0; c < 4; ++c)
-            EXPECT_EQ(reinterpret_cast<std::uintptr_t>(aligned.channels[c]) % 64, 0u);
-    }
-}
 
 TEST(Delay, IntegerFractionalAndZeroDelays)
 {
@@ -81,18 +54,4 @@ TEST(Delay, WholeSampleDelaysInBlocksEqualSampleBySample)
             for (size_t i = 0; i < x.size(); ++i)
                 ASSERT_EQ(y[i], bySample.process(x[i])) << d << " " << block << " " << i;
         }
-}
-
-TEST(Delay, SetTimeAllocatesAndDelaysBySeconds)
-{
-    CDelay timed;
-    timed.setSampleRate(1000.0f);
-    timed.setTime(0.1f);
-    EXPECT_EQ(timed.getLength(), 128u);
-    std::vector<float> y(300);
-    std::iota(y.begin(), y.end(), 1.0f);
-    timed.processBlock(y.data(), 300);
-    EXPECT_EQ(y[99], 0.0f);
-    EXPECT_EQ(y[100], 1.0f);
-    EXPECT_EQ(y[299], 200.0f);
 }

@@ -57,27 +57,8 @@ std::vector<Block> chains()
 }
 } // namespace
 
-TEST(Denormals, InputsBecomeExactZerosAndTailsEndInZeros)
-{
-    int chain = 0;
-    for (const Block& process : chains())
-    {
-        SCOPED_TRACE(chain++);
-        std::vector<float> tiny(64, 1.0e-40f);
-        for (size_t i = 0; i < tiny.size(); i += 2) tiny[i] = -3.0e-39f;
-        process(tiny.data(), 64);
-        for (float v : tiny) ASSERT_EQ(v, 0.0f);
-
-        // A loud burst followed by a long silence decays to exact zeros, never through denormals.
-        std::vector<float> tail(1 << 17, 0.0f);
-        for (int i = 0; i < 64; ++i) tail[i] = 0.9f * std::sin(0.3f * static_cast<float>(i));
-        for (size_t offset = 0; offset < tail.size(); offset += 256)
-            process(tail.data() + offset, 256);
-        for (float v : tail) ASSERT_NE(std::fpclassify(v), FP_SUBNORMAL);
-        EXPECT_EQ(tail.back(), 0.0f);
-    }
-}
-
+// Tiny inputs and decaying tails are held to exact zeros on every output by the signal-path
+// tests; a non-finite sample is caught here, filter by filter.
 TEST(Denormals, NonFiniteInputDoesNotPoisonTheState)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();

@@ -30,26 +30,6 @@ struct EqBankTest : ::testing::Test
 };
 } // namespace
 
-TEST_F(EqBankTest, ParametersOnlyMarkTheirBandDirtyUntilUpdate)
-{
-    CEqBank uninitialised;
-    EXPECT_FALSE(uninitialised.setParameter(kBase, 0.5f));
-    EXPECT_FALSE(bank.setParameter(kBase - 1, 0.5f));
-    EXPECT_FALSE(bank.setParameter(kBase + 25, 0.5f));
-
-    EXPECT_FALSE(bank.update(false));
-    set(2, CEqBank::kSlotGain, 0.5f); // gain 1, as initialised
-    EXPECT_FALSE(bank.isAnyDirty());
-    set(2, CEqBank::kSlotGain, 1.0f);
-    EXPECT_FLOAT_EQ(bank.getSlot(2, CEqBank::kSlotGain), 4.0f);
-    EXPECT_TRUE(bank.isDirty(2));
-    EXPECT_FALSE(bank.isDirty(1));
-    EXPECT_TRUE(bank.update(false));
-    EXPECT_FALSE(bank.isDirty(2));
-    EXPECT_FALSE(bank.update(false));
-    EXPECT_TRUE(bank.update(true));
-}
-
 TEST_F(EqBankTest, KindsSelectBellAndShelvesWithMappedFrequencyGainAndQ)
 {
     // Bell in the middle of the range at +12.04 dB; the default Q slot gives Q 1.
