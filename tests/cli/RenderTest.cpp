@@ -167,29 +167,12 @@ TEST_F(ToolTest, CompensationAlignsAClickToTheSample)
 TEST_F(ToolTest, SetTakesNormalisedValuesAndDisplayUnits)
 {
     const auto in = writeAudio("in.wav", burstSignal(2, 48000.0, 0.1));
-    const auto run = runVelqa({"render",
-                               in,
-                               "-o",
-                               file("out.wav"),
-                               "-v",
-                               "--set",
-                               "Dyna=-24dB",
-                               "--set",
-                               "attack=5 ms",
-                               "--set",
-                               "Release=1.2s",
-                               "--set",
-                               "EQBelow1Freq=1.5kHz",
-                               "--set",
-                               "TypeAbove=tube",
-                               "--set",
-                               "PanBelow=L50",
-                               "--set",
-                               "Ratio=4:1",
-                               "--set",
-                               "MixAbove=50%",
-                               "--set",
-                               "Balance=0.25"});
+    std::vector<std::string> arguments = {"render", in, "-o", file("out.wav"), "-v"};
+    for (const char* setting :
+         {"Dyna=-24dB", "attack=5 ms", "Release=1.2s", "EQBelow1Freq=1.5kHz", "TypeAbove=tube",
+          "PanBelow=L50", "Ratio=4:1", "MixAbove=50%", "Balance=0.25"})
+        arguments.insert(arguments.end(), {"--set", setting});
+    const auto run = runVelqa(arguments);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     for (const char* expected :
          {"set Dyna = 0.4", "(-24 dB)", "(5.0 ms)", "(1.200 s)", "(1.50 kHz)", "(TUBE)", "(L50)",
@@ -227,21 +210,13 @@ TEST_F(ToolTest, PresetsComeFromFilesAndFromTheBundle)
         largestDifference(readAudio("named.wav").channels[1], readAudio("out.wav").channels[1]),
         0.0f);
 
-    // The demo takes the first factory preset.
+    // Without an input the demo plays, through the first factory preset.
     run = runVelqa({"render", "-o", file("demo.wav"), "--bundle", bundle.string()});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("preset Half Level"), std::string::npos) << run.output;
-}
-
-TEST_F(ToolTest, DemoRendersWithoutAnInput)
-{
-    const auto run = runVelqa({"render", "-o", file("demo.wav")});
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("demo"), std::string::npos) << run.output;
     const AudioData demo = readAudio("demo.wav");
-    EXPECT_EQ(demo.sampleRate, 48000.0);
     EXPECT_GE(demo.frames(), 4 * 48000);
-    EXPECT_GT(demo.peak(), 0.1f);
+    EXPECT_GT(demo.peak(), 0.05f);
     EXPECT_LE(demo.peak(), 1.0f);
 }
 

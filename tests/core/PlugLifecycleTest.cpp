@@ -122,21 +122,8 @@ TEST_F(PlugLifecycle, ProgramChangeEventsReapplyOnlyProgramZero)
     EXPECT_EQ(plug.processEvents(nullptr), 1);
 }
 
-TEST_F(PlugLifecycle, PinsArrangementsAndHostNameDecideTheExtraOutputs)
+TEST_F(PlugLifecycle, ArrangementsAndHostNameDecideTheExtraOutputs)
 {
-    VstPinProperties pin{};
-    plug.getOutputProperties(2, &pin);
-    EXPECT_STREQ(pin.label, "Above Wet Out L");
-    EXPECT_TRUE(pin.flags & kVstPinIsStereo);
-    pin = {};
-    plug.getOutputProperties(12, &pin);
-    EXPECT_STREQ(pin.label, "output 13-14");
-    pin = {};
-    plug.getInputProperties(5, &pin);
-    EXPECT_STREQ(pin.label, "Velqa In  6");
-    plug.getInputProperties(1, &pin);
-    EXPECT_STREQ(pin.label, "Velqa In R");
-
     VstSpeakerArrangement input{};
     VstSpeakerArrangement output{};
     input.numChannels = 2;
@@ -167,13 +154,8 @@ TEST_F(PlugLifecycle, PinsArrangementsAndHostNameDecideTheExtraOutputs)
     EXPECT_EQ(plug.vendorSpecific(12345, 0, nullptr, 0), 1);
 }
 
-TEST_F(PlugLifecycle, CapabilitiesAndProgramNames)
+TEST_F(PlugLifecycle, ProgramNamesAreCutToTheirSlot)
 {
-    char receiveTime[] = "receiveVstTimeInfo";
-    char bypass[] = "bypass";
-    EXPECT_EQ(plug.canDo(receiveTime), 1);
-    EXPECT_EQ(plug.canDo(bypass), -1);
-
     char text[64];
     char longName[] = "a program name longer than the slot it goes into";
     plug.setProgramName(longName);
@@ -183,23 +165,19 @@ TEST_F(PlugLifecycle, CapabilitiesAndProgramNames)
     EXPECT_STREQ(text, "");
 }
 
-TEST_F(PlugLifecycle, StateRoundTripAppliesValuesAsALoad)
+TEST_F(PlugLifecycle, StateLoadAppliesValuesWithLinksSuppressed)
 {
     plug.setParameter(kLink1, kLinkOn);
-    plug.setParameter(kRatio, 0.3f);
     void* data = nullptr;
     const VstInt32 size = plug.getChunk(&data, false);
     ASSERT_GT(size, 0);
     std::string saved(static_cast<const char*>(data), static_cast<size_t>(size));
 
-    plug.setParameter(kRatio, 0.9f);
+    // Byte-exact round trips and refused chunks are the state tests' part; here how a load is
+    // applied.
     plug.forget();
     EXPECT_EQ(plug.setChunk(saved.data(), size, false), size);
-    EXPECT_EQ(plug.getParameter(kRatio), 0.3f);
     // Applied with links suppressed: the linked band 1 fields were set once each.
     EXPECT_EQ(plug.callsOf(kEqBelowBase), 1);
     EXPECT_EQ(plug.callsOf(kStateApplied), 1);
-
-    EXPECT_EQ(plug.setChunk(saved.data(), 16 + 4 * 100 + 2, false), 0) << "cut inside a value";
-    EXPECT_EQ(plug.setChunk(nullptr, size, false), 0);
 }

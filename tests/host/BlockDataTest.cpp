@@ -1,4 +1,3 @@
-#include "host/AudioBuffers.h"
 #include "host/EventList.h"
 #include "host/ParameterChanges.h"
 #include "host/Utf16.h"
@@ -68,21 +67,6 @@ TEST(EventList, RefusesBeyondCapacity)
     ASSERT_EQ(events.getEvent(1, out), kResultOk);
     EXPECT_EQ(out.noteOn.pitch, 60);
     EXPECT_EQ(events.getEvent(2, out), kInvalidArgument);
-}
-
-TEST(AudioBuffers, EveryChannelHasItsOwnStorage)
-{
-    AudioBuffers buffers;
-    buffers.allocate({2, 0, 1}, 16);
-    ASSERT_EQ(buffers.busCount(), 3);
-    EXPECT_EQ(buffers.buses()[1].numChannels, 0);
-    EXPECT_EQ(buffers.buses()[1].channelBuffers32, nullptr);
-    EXPECT_EQ(buffers.buses()[2].channelBuffers32[0], buffers.channel(2, 0));
-    EXPECT_EQ(buffers.channel(1, 0), nullptr);
-    buffers.fill(0.25f);
-    buffers.channel(0, 0)[15] = 1.0f;
-    EXPECT_EQ(buffers.channel(0, 1)[15], 0.25f);
-    EXPECT_EQ(buffers.channel(2, 0)[0], 0.25f);
 }
 
 TEST(Utf16, RoundTripAndTruncation)

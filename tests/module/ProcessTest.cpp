@@ -15,7 +15,6 @@ namespace
 constexpr Vst::ParamID effectBypass = 99; // the effect's own switch: output equals input
 constexpr Vst::ParamID outputVolume = 8;
 constexpr Vst::ParamID lookaheadOn = 110;
-constexpr float untouched = -7.0f;
 
 void fillInputsWithRamp(PluginInstance& plugin)
 {
@@ -40,25 +39,6 @@ std::vector<std::uint8_t> stateOf(PluginInstance& plugin)
     return stream.bytes();
 }
 } // namespace
-
-TEST_F(VelqaModule, EffectBypassPassesAudioBitForBit)
-{
-    auto plugin = createRunningPlugin();
-    ASSERT_TRUE(plugin);
-    fillInputsWithRamp(*plugin);
-    plugin->outputs().fill(untouched);
-    plugin->inputChanges().add(effectBypass, 0, 1.0);
-    ASSERT_EQ(plugin->process(blockSize), kResultOk);
-    EXPECT_TRUE(mainOutputEqualsInput(*plugin, blockSize));
-
-    // Without a process context, after a second set-up, and for a short block.
-    plugin->inputChanges().clear();
-    EXPECT_EQ(plugin->setupProcessing(sampleRate, blockSize), kResultOk);
-    plugin->outputs().fill(untouched);
-    ASSERT_EQ(plugin->process(blockSize / 2), kResultOk);
-    EXPECT_TRUE(mainOutputEqualsInput(*plugin, blockSize / 2));
-    EXPECT_EQ(plugin->outputs().channel(0, 0)[blockSize / 2], untouched);
-}
 
 TEST_F(VelqaModule, OnlyTheLastPointOfAQueueIsApplied)
 {

@@ -32,25 +32,6 @@ TEST(BusyLock, KeepsTwoThreadsOutOfTheGuardedCode)
     EXPECT_FALSE(lock.isBusy());
 }
 
-TEST(Event, AutoResetWakesOnceAndClears)
-{
-    CEvent event(false);
-    EXPECT_FALSE(event.wait(0));
-    event.set();
-    EXPECT_TRUE(event.wait(0));
-    EXPECT_FALSE(event.wait(0)) << "an auto-reset event clears when a wait takes it";
-}
-
-TEST(Event, ManualResetStaysSetUntilReset)
-{
-    CEvent event(true);
-    event.set();
-    EXPECT_TRUE(event.wait(0));
-    EXPECT_TRUE(event.wait(0));
-    event.reset();
-    EXPECT_FALSE(event.wait(10));
-}
-
 TEST(Event, WaitForEitherReportsWhichAndTimesOut)
 {
     CEvent signal(false), broadcast(true);

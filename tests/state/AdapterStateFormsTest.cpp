@@ -109,23 +109,3 @@ TEST_F(AdapterStateForms, RestoreFindsTheChunkBehindAnOptionalProgramIndex)
     EXPECT_EQ(effect->received, (std::vector<uint8_t>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
     EXPECT_EQ(effect->selected, std::vector<VstInt32>{1});
 }
-
-TEST_F(AdapterStateForms, EditsInsideTheEffectReachTheHost)
-{
-    // Values copied across at initialise.
-    EXPECT_FLOAT_EQ(float(adapter->getParamNormalized(2)), 0.3f);
-
-    effect->beginEdit(1);
-    effect->setParameterAutomated(1, 0.75f);
-    effect->endEdit(1);
-    using Kind = ComponentHandlerRecorder::Kind;
-    const auto calls = handler.calls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].kind, Kind::beginEdit);
-    EXPECT_EQ(calls[1].kind, Kind::performEdit);
-    EXPECT_FLOAT_EQ(float(calls[1].value), 0.75f);
-    EXPECT_EQ(calls[2].kind, Kind::endEdit);
-    for (const auto& call : calls) EXPECT_EQ(call.id, 1u);
-    EXPECT_FLOAT_EQ(float(adapter->getParamNormalized(1)), 0.75f);
-    EXPECT_EQ(effect->values[1], 0.75f);
-}
