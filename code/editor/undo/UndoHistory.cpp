@@ -77,6 +77,9 @@ bool CUndoHistory::joinNewest(uint32_t now)
     if (same == last) return false;
     same->after = pending[0].entry.after;
     lastCommit = now;
+    // A double click that put everything back leaves nothing to undo.
+    if (std::all_of(first, last, [](const Entry& e) { return e.before == e.after; }))
+        done = --stored;
     return true;
 }
 

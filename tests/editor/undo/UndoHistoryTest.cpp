@@ -69,8 +69,10 @@ TEST(UndoHistory, AGestureIsOneStepOfWhatItChangedOnceItsLastEditCloses)
     ASSERT_EQ(step.size(), 2u);
     EXPECT_EQ(step[1].index, 45u);
 
-    // A click that moved nothing is nothing to undo.
+    // A click that moved nothing, or a double click, is nothing to undo.
     gesture(history, {{9, 0.4f, 0.4f}}, 1000);
+    gesture(history, {{9, 0.0f, 1.0f}}, 2000, 1);
+    gesture(history, {{9, 1.0f, 0.0f}}, 2200, 1);
     EXPECT_FALSE(history.canUndo());
 }
 
