@@ -82,7 +82,8 @@ TEST_F(EditorUndoTest, ThreeGesturesAreUndoneAndRedoneAcrossReopening)
     EXPECT_FALSE(enabled(kRedo));
 
     std::vector<std::vector<float>> states{effectValues()};
-    editor->drag(editor->centreOf(kSatAboveKnob), -40); // also switches saturation on
+    // A right drag takes the Below knob along; both switch their saturation on.
+    editor->drag(editor->centreOf(kSatAboveKnob), -40, kRight);
     states.push_back(effectValues());
     editor->click(editor->centreOf(kEqAboveSwitch), kLeft | kCtrl);
     states.push_back(effectValues());
@@ -93,6 +94,7 @@ TEST_F(EditorUndoTest, ThreeGesturesAreUndoneAndRedoneAcrossReopening)
     states.push_back(effectValues());
     ASSERT_NE(states[1][14], states[0][14]);
     ASSERT_NE(states[1][17], states[0][17]);
+    ASSERT_NE(states[1][9], states[0][9]);
     ASSERT_NE(states[2][kFirstAboveBand], states[1][kFirstAboveBand]);
     ASSERT_NE(states[3][93 + 1], states[2][93 + 1]);
     EXPECT_TRUE(enabled(kUndo));
