@@ -50,6 +50,10 @@ public:
     virtual Steinberg::tresult PLUGIN_API showPage(Steinberg::int32 page) = 0;
     // Brings the image up to date and writes it as PNG.
     virtual Steinberg::tresult PLUGIN_API writePng(const char* path) = 0;
+    // Whether the view of a tag takes the mouse (a disabled button does not); kResultFalse when
+    // the tag has none or the editor is closed.
+    virtual Steinberg::tresult PLUGIN_API isTagEnabled(Steinberg::int32 tag,
+                                                       Steinberg::TBool* enabled) = 0;
 
     static const Steinberg::FUID iid;
 };

@@ -185,6 +185,14 @@ tresult PLUGIN_API ViewAdapter::getTagValue(int32 tag, float* value)
     return kResultOk;
 }
 
+tresult PLUGIN_API ViewAdapter::isTagEnabled(int32 tag, TBool* enabled)
+{
+    VSTGUI::CView* view = frame && platform() ? platform()->viewOfTag(tag) : nullptr;
+    if (!view || !enabled) return kResultFalse;
+    *enabled = view->getMouseEnabled();
+    return kResultOk;
+}
+
 tresult PLUGIN_API ViewAdapter::mouse(int32 action, double x, double y, int32 buttons,
                                       float distance)
 {

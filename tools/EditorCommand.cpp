@@ -30,6 +30,7 @@ struct EditorOptions
     std::string preset;
     std::vector<std::pair<std::string, std::string>> settings; // NAME, VALUE as typed
     int page = -1;                                             // -1: as the editor opens
+    std::vector<int> clicks; // tags clicked before the screenshot, in order
 };
 
 constexpr const char* pageNames[] = {"main", "settings", "about"};
@@ -39,14 +40,16 @@ void printEditorUsage(std::FILE* out)
     std::fprintf(
         out,
         "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
-        "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [STATE] [BUNDLE]\n"
+        "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [--click TAG]...\n"
+        "                    [STATE] [BUNDLE]\n"
         "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]... [--page main|settings|about]\n\n"
         "Opens the editor in a window (needs an X display), until the window is closed\n"
         "or for S seconds; then prints the process CPU time the window took. With\n"
         "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
         "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n"
         "--preset and --set work as in velqa render (the settings after the preset);\n"
-        "--page shows the main page, the settings panel or the About page.\n");
+        "--page shows the main page, the settings panel or the About page; --click\n"
+        "clicks the middle of the control of layout tag TAG before the screenshot.\n");
 }
 
 bool parseNumber(const std::string& text, double low, double high, double& out)
@@ -107,6 +110,8 @@ int parseOptions(const std::vector<std::string>& arguments, EditorOptions& optio
             options.seconds = number;
         else if ((argument == "--set" || argument == "--preset") && hasValue)
             stateArguments.insert(stateArguments.end(), {argument, arguments[++i]});
+        else if (argument == "--click" && hasValue && parseNumber(arguments[++i], 0, 189, number))
+            options.clicks.push_back(static_cast<int>(number));
         else if (argument == "--page" && hasValue && pageByName(arguments[i + 1]) >= 0)
             options.page = pageByName(arguments[++i]);
         else if (!argument.empty() && argument[0] != '-' && options.bundle.empty())
@@ -208,6 +213,23 @@ int showWindow(IPlugView* view, const EditorOptions& options)
     return exitOk;
 }
 
+// A user's clicks, so a picture can show what edits change (undo and redo, for one).
+bool clickTags(velqa::IEditorProbe& probe, const EditorOptions& options)
+{
+    const double scale = options.zoomPercent / 100.0 * options.contentScale;
+    for (const int tag : options.clicks)
+    {
+        ViewRect rect;
+        if (probe.findTag(tag, &rect, nullptr) != kResultOk) return false;
+        const double x = (rect.left + rect.right) / 2.0 * scale;
+        const double y = (rect.top + rect.bottom) / 2.0 * scale;
+        probe.mouse(velqa::IEditorProbe::kMouseDown, x, y, 0x2, 0);
+        probe.mouse(velqa::IEditorProbe::kMouseUp, x, y, 0x2, 0);
+        probe.tick();
+    }
+    return true;
+}
+
 int writeScreenshot(IPlugView* view, const EditorOptions& options)
 {
     FUnknownPtr<velqa::IEditorProbe> probe(view);
@@ -219,6 +241,8 @@ int writeScreenshot(IPlugView* view, const EditorOptions& options)
         code = fail(exitFailure, "the editor refused the zoom");
     else if (options.page >= 0 && !showPage(view, options.page))
         code = exitFailure;
+    else if (!clickTags(*probe, options))
+        code = fail(exitFailure, "a clicked tag has no control");
     else if (probe->writePng(options.screenshot.c_str()) != kResultOk)
         code = fail(exitOutputFile, "could not write " + options.screenshot);
     probe->closeOffscreen();

@@ -75,6 +75,8 @@ void registerEmbeddedFaces()
 CGui::CGui(CPlug* plug) : COrvEditor(plug), plug(plug)
 {
     registerEmbeddedFaces();
+    // Selecting a band moves nothing the user would want undone.
+    history.exclude(kSelectedEq);
     // The host asks for the size before the first opening: it is the user's stored zoom.
     prepareOpen();
     CBitmapCache::shared().prefetch();
@@ -351,9 +353,7 @@ void CGui::buildFrame(CFrameCM* newFrame)
     createContainers(newFrame);
     for (int32 tag = 0; tag < kNumTags; ++tag) createControl(tag);
     if (CControl* message = getControl(kTagMessage)) message->setVisible(false);
-    // Nothing to undo or redo until the history exists.
-    for (const int32 tag : {kTagUndo, kTagRedo})
-        if (auto* button = dynamic_cast<CCButtonMO*>(getControl(tag))) button->setDisabled(true);
+    refreshUndoButtons();
     if (auto* status = dynamic_cast<CTextLabel*>(getControl(kTagStatusLine)))
         status->setHoriAlign(kLeftText);
     if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName)))
@@ -377,6 +377,8 @@ void CGui::finishOpen()
         }
     // Every control starts at the effect's value; what was waiting is older than that.
     pending.clear();
+    // The state may have been replaced while the window was closed.
+    if (stateReplaced.exchange(false)) resetHistory();
     synchronising = true;
     for (VstInt32 i = 0; i < kStoredParameterCount; ++i) applyParameter(i, getParameter(i));
     synchronising = false;
@@ -392,12 +394,13 @@ void CGui::finishOpen()
 
 void CGui::forgetViews()
 {
-    // A drag cut short by closing the window still ends its gesture towards the host.
-    for (VstInt32 i = 0; i < kHostParameterCount; ++i)
+    // A drag cut short by closing the window still ends its gesture towards the host, and is
+    // recorded as it stands.
+    for (VstInt32 i = 0; i < kStoredParameterCount; ++i)
         if (openGestures[static_cast<size_t>(i)] > 0)
         {
-            openGestures[static_cast<size_t>(i)] = 0;
-            AEffGUIEditor::endEdit(i);
+            openGestures[static_cast<size_t>(i)] = 1;
+            closeGesture(i);
         }
     editTag = -1;
     controls.fill(nullptr);

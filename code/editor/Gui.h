@@ -9,6 +9,7 @@
 #include "code/editor/OrvEditor.h"
 #include "code/editor/ValueSlots.h"
 #include "code/editor/controls/IOrvControlHost.h"
+#include "code/editor/undo/UndoHistory.h"
 
 #include <array>
 #include <atomic>
@@ -155,8 +156,8 @@ private:
     // reported back meanwhile.
     std::atomic<std::thread::id> echoThread{};
     std::array<bool, velqa::kHostParameterCount> touched{};
-    // Gestures open towards the host, per parameter.
-    std::array<int, velqa::kHostParameterCount> openGestures{};
+    // Gestures open, per parameter (the host hears those of its parameters).
+    std::array<int, velqa::kStoredParameterCount> openGestures{};
     // The control whose edit began last (the Link buttons copy their band on it).
     VSTGUI::int32 editTag = -1;
     bool mouseOverHelp = true;
@@ -172,4 +173,17 @@ private:
     int ticksMeasured = 0;
     uint32_t firstTickTime = 0;
     int ticksPerSecond = 20;
+
+    // Undo and redo of the user's gestures; the history outlives the window.
+    void recordOpen(VstInt32 index);
+    void recordClose(VstInt32 index);
+    void undoOrRedo(bool undo);
+    void resetHistory();
+    void refreshUndoButtons();
+    velqa::editor::CUndoHistory history;
+    // Every value as the gesture found it: what undo restores, side effects included.
+    std::array<float, velqa::kStoredParameterCount> gestureStart{};
+    int openRecords = 0;
+    // The effect's state was replaced (from any thread); the history no longer applies.
+    std::atomic<bool> stateReplaced{false};
 };

@@ -28,25 +28,28 @@ bool isHostParameter(VstInt32 index)
     return index >= 0 && index < kHostParameterCount;
 }
 
-// The browser, the save dialog and undo are not built yet: their buttons do nothing.
+// The browser and the save dialog are not built yet: their buttons do nothing.
 bool isLaterPageControl(int32 tag)
 {
-    return (tag >= 20 && tag <= 26) || (tag >= 165 && tag <= 176);
+    return (tag >= 22 && tag <= 26) || (tag >= 165 && tag <= 176);
 }
 
 } // namespace
 
 void CGui::openGesture(VstInt32 index)
 {
-    if (isHostParameter(index) && openGestures[static_cast<size_t>(index)]++ == 0)
-        AEffGUIEditor::beginEdit(index);
+    if (!isStored(index) || openGestures[static_cast<size_t>(index)]++ > 0) return;
+    recordOpen(index);
+    if (isHostParameter(index)) AEffGUIEditor::beginEdit(index);
 }
 
 void CGui::closeGesture(VstInt32 index)
 {
-    if (isHostParameter(index) && openGestures[static_cast<size_t>(index)] > 0 &&
-        --openGestures[static_cast<size_t>(index)] == 0)
-        AEffGUIEditor::endEdit(index);
+    if (!isStored(index) || openGestures[static_cast<size_t>(index)] == 0 ||
+        --openGestures[static_cast<size_t>(index)] > 0)
+        return;
+    if (isHostParameter(index)) AEffGUIEditor::endEdit(index);
+    recordClose(index);
 }
 
 void CGui::changeParameters(std::initializer_list<Change> changes)
@@ -133,6 +136,10 @@ bool CGui::handleByTag(CControl* control, int32 tag)
     {
     case kTagAbout:
         if (value > 0.5f) showPage(kPageAbout);
+        return true;
+    case kTagUndo:
+    case kTagRedo:
+        if (value > 0.5f) undoOrRedo(tag == kTagUndo);
         return true;
     case kTagEqAboveOn:
     case kTagEqBelowOn:

@@ -46,6 +46,7 @@ void CGui::setParameter(VstInt32 index, float value)
     if (index >= 0 && index < kHostParameterCount &&
         echoThread.load(std::memory_order_relaxed) == std::this_thread::get_id())
         touched[static_cast<size_t>(index)] = true;
+    if (index == kStateApplied) stateReplaced.store(true);
 }
 
 void CGui::idle()
@@ -147,7 +148,8 @@ void CGui::applyNotification(VstInt32 index, float value)
         redrawCountdown = kRedrawDelayTicks;
         break;
     case kStateApplied:
-        // The undo history is emptied here once it exists.
+        stateReplaced.store(false);
+        resetHistory();
         if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName))) name->setText("");
         break;
     case kHostNameKnown:
@@ -163,6 +165,7 @@ void CGui::applyNotification(VstInt32 index, float value)
 void CGui::markPresetLoaded()
 {
     presetLoaded = true;
+    resetHistory();
     if (auto* name = dynamic_cast<CTextLabel*>(getControl(kTagPresetName)))
         name->setFontColor(kPresetNameLoaded);
 }

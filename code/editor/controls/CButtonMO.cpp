@@ -46,6 +46,7 @@ void CCButtonMO::setDisabled(bool state)
 {
     if (disabled == state) return;
     disabled = state;
+    setMouseEnabled(!state);
     setDirty();
 }
 

@@ -41,7 +41,7 @@ public:
     bool getModifierClickReporting() const { return modifierClickReporting; }
 
     // The three-frame look of undo and redo: enabled, pressed, disabled. A disabled button takes
-    // no clicks.
+    // no mouse.
     void setDisabled(bool state);
     bool isDisabled() const { return disabled; }
 
