@@ -18,6 +18,8 @@ public:
         kPageMain = 0,
         kPageSettings = 1,
         kPageAbout = 2,
+        kPageBrowser = 3,
+        kPageSaveDialog = 4,
     };
     enum MouseAction : Steinberg::int32
     {
@@ -50,6 +52,10 @@ public:
     virtual Steinberg::tresult PLUGIN_API showPage(Steinberg::int32 page) = 0;
     // Brings the image up to date and writes it as PNG.
     virtual Steinberg::tresult PLUGIN_API writePng(const char* path) = 0;
+    // The text a label or text field of a tag shows (in a window too), NUL-terminated and cut
+    // to size bytes; kResultFalse for a tag without text.
+    virtual Steinberg::tresult PLUGIN_API getTagText(Steinberg::int32 tag, char* text,
+                                                     Steinberg::int32 size) = 0;
 
     static const Steinberg::FUID iid;
 };

@@ -6,8 +6,10 @@
 #include "VST3Adapter/vst2base/audioeffectx.h"
 #include "vstgui/lib/cframe.h"
 #include "vstgui/lib/controls/ccontrol.h"
+#include "vstgui/lib/controls/ctextlabel.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace Steinberg::Vst
 {
@@ -182,6 +184,16 @@ tresult PLUGIN_API ViewAdapter::getTagValue(int32 tag, float* value)
         frame && platform() ? dynamic_cast<VSTGUI::CControl*>(platform()->viewOfTag(tag)) : nullptr;
     if (!control || !value) return kResultFalse;
     *value = control->getValue();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::getTagText(int32 tag, char* text, int32 size)
+{
+    auto* label = frame && platform()
+                      ? dynamic_cast<VSTGUI::CTextLabel*>(platform()->viewOfTag(tag))
+                      : nullptr;
+    if (!label || !text || size <= 0) return kResultFalse;
+    std::snprintf(text, static_cast<size_t>(size), "%s", label->getText().c_str());
     return kResultOk;
 }
 

@@ -32,21 +32,22 @@ struct EditorOptions
     int page = -1;                                             // -1: as the editor opens
 };
 
-constexpr const char* pageNames[] = {"main", "settings", "about"};
+constexpr const char* pageNames[] = {"main", "settings", "about", "browser", "save"};
 
 void printEditorUsage(std::FILE* out)
 {
     std::fprintf(
-        out,
-        "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
-        "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [STATE] [BUNDLE]\n"
-        "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]... [--page main|settings|about]\n\n"
-        "Opens the editor in a window (needs an X display), until the window is closed\n"
-        "or for S seconds; then prints the process CPU time the window took. With\n"
-        "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
-        "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n"
-        "--preset and --set work as in velqa render (the settings after the preset);\n"
-        "--page shows the main page, the settings panel or the About page.\n");
+        out, "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
+             "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [STATE] [BUNDLE]\n"
+             "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]... \n"
+             "       [--page main|settings|about|browser|save]\n\n"
+             "Opens the editor in a window (needs an X display), until the window is closed\n"
+             "or for S seconds; then prints the process CPU time the window took. With\n"
+             "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
+             "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n"
+             "--preset and --set work as in velqa render (the settings after the preset);\n"
+             "--page shows the main page, the settings panel, the About page, the preset\n"
+             "browser or the save dialog.\n");
 }
 
 bool parseNumber(const std::string& text, double low, double high, double& out)

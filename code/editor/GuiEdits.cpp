@@ -28,10 +28,10 @@ bool isHostParameter(VstInt32 index)
     return index >= 0 && index < kHostParameterCount;
 }
 
-// The browser, the save dialog and undo are not built yet: their buttons do nothing.
+// Undo is not built yet: its buttons do nothing.
 bool isLaterPageControl(int32 tag)
 {
-    return (tag >= 20 && tag <= 26) || (tag >= 165 && tag <= 176);
+    return tag >= 20 && tag <= 21;
 }
 
 } // namespace
@@ -174,7 +174,7 @@ bool CGui::handleByTag(CControl* control, int32 tag)
         selectZoomChoice(value);
         return true;
     default:
-        return isLaterPageControl(tag);
+        return isLaterPageControl(tag) || handlePresetTag(control, tag);
     }
 }
 
