@@ -50,6 +50,16 @@ CControl* CGui::makeSortHeader(const CRect& size)
 
 void CGui::setUpPresetViews()
 {
+    // The browser's backdrop catches the clicks beside the list; made after the list area, it
+    // would lie on top of it.
+    CViewContainer* browser = getContainer(kBrowser);
+    if (CControl* backdrop = getControl(kTagBrowserBackground); backdrop && browser)
+    {
+        backdrop->remember();
+        browser->removeView(backdrop, false);
+        browser->addView(backdrop, browser->getView(0));
+        backdrop->forget();
+    }
     if (auto* header = dynamic_cast<CSortHeader*>(getControl(kTagSortHeader)))
         header->setSegmentBoundaries(kAuthorColumnStart, kCategoryColumnStart);
     // The table fills the scrolling list area and scrolls its rows itself.

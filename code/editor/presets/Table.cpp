@@ -50,8 +50,7 @@ void CTable::clear()
 {
     cells.clear();
     currentRow = -1;
-    scrollPosition = 0.f;
-    setDirty();
+    setScrollPosition(0.f);
 }
 
 void CTable::reserveRows(int rows)
@@ -83,10 +82,10 @@ CCoord CTable::scrollRange() const
     return std::max<CCoord>(0, getRowCount() * rowHeight - size.getHeight());
 }
 
-void CTable::setScrollPosition(float position)
+void CTable::setValue(float position)
 {
     if (std::isnan(position)) position = 0.f;
-    scrollPosition = std::clamp(position, 0.f, 1.f);
+    CControl::setValue(std::clamp(position, 0.f, 1.f));
     setDirty();
 }
 
@@ -98,7 +97,7 @@ float CTable::getWheelStep() const
 
 CCoord CTable::getRowOffset() const
 {
-    return std::round(scrollRange() * scrollPosition);
+    return std::round(scrollRange() * value);
 }
 
 int CTable::rowAt(const CPoint& where) const
@@ -157,10 +156,10 @@ CMouseEventResult CTable::onMouseDown(CPoint& where, const CButtonState& buttons
 
 bool CTable::onWheel(const CPoint&, float distance, const CButtonState&)
 {
-    const float before = scrollPosition;
+    const float before = value;
     // Turning the wheel up (positive distance) moves towards the top of the list.
-    setScrollPosition(scrollPosition - getWheelStep() * distance);
-    if (scrollPosition != before)
+    setScrollPosition(value - getWheelStep() * distance);
+    if (value != before)
     {
         lastAction = kScrolled;
         valueChanged();

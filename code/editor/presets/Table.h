@@ -1,7 +1,7 @@
 #pragma once
 // The preset table of the browser: rows of three text cells in fixed columns, scrolled by a
-// position from 0 (top) to 1 (end). A click or a wheel turn is reported as a value change; the
-// listener asks which of the two it was.
+// position from 0 (top) to 1 (end), which is also the control's value. A click or a wheel turn
+// is reported as a value change; the listener asks which of the two it was.
 
 #include "vstgui/lib/ccolor.h"
 #include "vstgui/lib/controls/ccontrol.h"
@@ -51,8 +51,9 @@ public:
     void setCurrentRow(int row);
     int getCurrentRow() const { return currentRow; }
 
-    void setScrollPosition(float position);
-    float getScrollPosition() const { return scrollPosition; }
+    void setValue(float position) override;
+    void setScrollPosition(float position) { setValue(position); }
+    float getScrollPosition() const { return value; }
     // Position change per unit of wheel distance.
     float getWheelStep() const;
     // How far the rows are moved up: the part of the content below the visible area, times
@@ -74,7 +75,6 @@ private:
     VSTGUI::CColor firstTextColor{178, 184, 194};
     VSTGUI::CColor secondTextColor{255, 255, 255};
     int currentRow = -1;
-    float scrollPosition = 0.f;
     Action lastAction = kNoAction;
     int clickedRow = -1;
 };
