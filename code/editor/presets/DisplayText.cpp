@@ -63,7 +63,7 @@ const char* displayableText(const char* text, std::string& repaired)
         const size_t length = sequenceLength(p);
         if (length == 0)
         {
-            repaired += "\xEF\xBF\xBD";
+            repaired += '?';
             ++p;
             continue;
         }

@@ -134,8 +134,9 @@ void CTable::draw(CDrawContext* context)
         for (int column = 0; column < kColumns; ++column)
         {
             const CCoord width = columnWidths[static_cast<size_t>(column)];
-            // Inset on both sides: a long text ends short of the next column, not on it.
-            const CRect cell(left + kCellInset, top, left + width - kCellInset, top + rowHeight);
+            // Inset on both sides: a long text ends short of the next column or the table's edge.
+            const CCoord right = std::min(left + width, size.right) - kCellInset;
+            const CRect cell(left + kCellInset, top, right, top + rowHeight);
             context->drawString(cells[static_cast<size_t>(row * kColumns + column)], cell,
                                 kLeftText);
             left += width;

@@ -83,7 +83,7 @@ TEST(DisplayTextTest, InvalidUtf8IsRepairedValidTextKept)
     {
         const char* shown = velqa::editor::displayableText(bad, repaired);
         EXPECT_TRUE(velqa::editor::isValidUtf8(shown)) << bad;
-        EXPECT_NE(std::string(shown).find("\xEF\xBF\xBD"), std::string::npos);
+        EXPECT_NE(std::string(shown).find('?'), std::string::npos);
     }
 }
 
