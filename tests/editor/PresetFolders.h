@@ -53,30 +53,24 @@ inline std::vector<float> presetBlock(const std::filesystem::path& file, int32_t
     return values;
 }
 
-// A user preset with the values of a factory one under its own author and category.
+// A user preset with the values of a factory one under its own category and author: the
+// factory file up to its texts, then the new texts.
 inline void writeUserPreset(const std::filesystem::path& folder, const std::string& fileName,
                             const std::filesystem::path& from, const char* author,
                             const char* category)
 {
-    ParameterBlock live{};
-    std::array<ParameterBlock, kSnapshotCount> snapshots{};
-    const std::vector<float> values = presetBlock(from);
-    for (size_t i = 0; i < live.size() && i < values.size(); ++i) live[i] = values[i];
-    for (int32_t s = 0; s < kSnapshotCount; ++s)
-    {
-        const std::vector<float> snapshot = presetBlock(from, s + 1);
-        for (size_t i = 0; i < live.size() && i < snapshot.size(); ++i)
-            snapshots[static_cast<size_t>(s)][i] = snapshot[i];
-    }
-    PresetTexts texts;
-    texts.set(PresetTexts::kCategory, category);
-    texts.set(PresetTexts::kAuthor, author);
-    std::vector<uint8_t> chunk;
-    writeChunk(chunk, live, {snapshots[0].data(), snapshots[1].data(), snapshots[2].data()}, texts);
-    std::ofstream out(folder / fileName, std::ios::binary);
-    out.write(kPresetFileMagic, kPresetFileMagicBytes);
-    out.write(reinterpret_cast<const char*>(chunk.data()),
-              static_cast<std::streamsize>(chunk.size()));
+    std::vector<uint8_t> bytes = fileBytes(from);
+    ChunkHeader header;
+    if (bytes.size() <= kPresetFileMagicBytes ||
+        !ChunkReader(bytes.data() + kPresetFileMagicBytes, bytes.size() - kPresetFileMagicBytes)
+             .readHeader(header))
+        return;
+    bytes.resize(kPresetFileMagicBytes + ChunkReader::textsOffset(header.valuesPerBlock));
+    for (const std::string text : {category, author, "", ""})
+        bytes.insert(bytes.end(), text.c_str(), text.c_str() + text.size() + 1);
+    std::ofstream(folder / fileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 // The list the browser shows after the given sorts, as the effect's own store builds it for the
