@@ -18,6 +18,8 @@ public:
         kPageMain = 0,
         kPageSettings = 1,
         kPageAbout = 2,
+        kPageBrowser = 3,
+        kPageSaveDialog = 4,
     };
     enum MouseAction : Steinberg::int32
     {
@@ -54,6 +56,10 @@ public:
     // the tag has none or the editor is closed.
     virtual Steinberg::tresult PLUGIN_API isTagEnabled(Steinberg::int32 tag,
                                                        Steinberg::TBool* enabled) = 0;
+    // The text a label or text field of a tag shows (in a window too), NUL-terminated and cut
+    // to size bytes; kResultFalse for a tag without text.
+    virtual Steinberg::tresult PLUGIN_API getTagText(Steinberg::int32 tag, char* text,
+                                                     Steinberg::int32 size) = 0;
 
     static const Steinberg::FUID iid;
 };

@@ -6,8 +6,10 @@
 #include "VST3Adapter/vst2base/audioeffectx.h"
 #include "vstgui/lib/cframe.h"
 #include "vstgui/lib/controls/ccontrol.h"
+#include "vstgui/lib/controls/ctextlabel.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace Steinberg::Vst
 {
@@ -190,6 +192,16 @@ tresult PLUGIN_API ViewAdapter::isTagEnabled(int32 tag, TBool* enabled)
     VSTGUI::CView* view = frame && platform() ? platform()->viewOfTag(tag) : nullptr;
     if (!view || !enabled) return kResultFalse;
     *enabled = view->getMouseEnabled();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::getTagText(int32 tag, char* text, int32 size)
+{
+    auto* label = frame && platform()
+                      ? dynamic_cast<VSTGUI::CTextLabel*>(platform()->viewOfTag(tag))
+                      : nullptr;
+    if (!label || !text || size <= 0) return kResultFalse;
+    std::snprintf(text, static_cast<size_t>(size), "%s", label->getText().c_str());
     return kResultOk;
 }
 

@@ -65,6 +65,7 @@ public:
     tresult PLUGIN_API findTag(int32 tag, ViewRect* rect, TBool* visible) override;
     tresult PLUGIN_API getTagValue(int32 tag, float* value) override;
     tresult PLUGIN_API isTagEnabled(int32 tag, TBool* enabled) override;
+    tresult PLUGIN_API getTagText(int32 tag, char* text, int32 size) override;
     tresult PLUGIN_API mouse(int32 action, double x, double y, int32 buttons,
                              float distance) override;
     tresult PLUGIN_API tick() override;

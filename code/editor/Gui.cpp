@@ -173,6 +173,7 @@ CControl* CGui::makeControl(int32 tag, const CRect& size)
     }
     case kKindMultiState:
     {
+        if (tag == kTagSortHeader) return makeSortHeader(size);
         auto* button = new CCButtonMO(size, this, tag, strip, entry.frames, CCButtonMO::kMultiState,
                                       entry.steps);
         button->setHasParameter(bound);
@@ -361,6 +362,7 @@ void CGui::buildFrame(CFrameCM* newFrame)
     if (auto* author = dynamic_cast<CTextLabel*>(getControl(kTagAuthor)))
         author->setText(lastAuthor);
     if (CControl* help = getControl(kTagMouseOverHelp)) help->setValue(mouseOverHelp ? 1.0f : 0.0f);
+    setUpPresetViews();
     createDisplays();
     tiePartners();
     createAboutView(newFrame);
@@ -442,6 +444,7 @@ bool CGui::showPage(int page)
     switch (page)
     {
     case kPageMain:
+        closePresetPages();
         frame->setModalView(nullptr);
         if (settings) settings->setVisible(false);
         if (aboutView) aboutView->setVisible(false);
@@ -456,6 +459,10 @@ bool CGui::showPage(int page)
         showPage(kPageMain);
         aboutView->setVisible(true);
         return true;
+    case kPageBrowser:
+        return openBrowser();
+    case kPageSaveDialog:
+        return openSaveDialog();
     default:
         return false;
     }

@@ -20,8 +20,13 @@
 
 class CPlug;
 class CAboutView;
+class CTable;
 class CCButtonMO;
 class CParamEqView2;
+namespace velqa
+{
+struct PresetEntry;
+}
 namespace VSTGUI
 {
 class CBitmap;
@@ -45,6 +50,8 @@ public:
         kPageMain = 0,
         kPageSettings = 1,
         kPageAbout = 2,
+        kPageBrowser = 3,
+        kPageSaveDialog = 4,
     };
 
     explicit CGui(CPlug* plug);
@@ -141,6 +148,25 @@ private:
     void showStatusText(const char* text);
     VSTGUI::int32 controlUnderMouse() const;
     CCButtonMO* bandSelector() const;
+
+    // Preset browser, save dialog and the header's preset buttons.
+    VSTGUI::CControl* makeSortHeader(const VSTGUI::CRect& size);
+    void setUpPresetViews();
+    bool handlePresetTag(VSTGUI::CControl* control, VSTGUI::int32 tag);
+    bool openBrowser();
+    bool openSaveDialog();
+    void closePresetPages();
+    void refreshPresetList(bool rescan);
+    void sortPresetList(float value);
+    void presetTableAction(const CTable& table);
+    void loadPresetOfRow(int row);
+    void stepPresets(bool forward);
+    void showPresetName(const velqa::PresetEntry* entry, const std::string& attempted);
+    void savePreset();
+    void showSaveMessage(const char* text);
+    CTable* presetTable() const;
+    // The name that got the "exists" answer (empty for none): saving it again overwrites.
+    std::string overwriteConfirmedFor;
 
     CPlug* plug;
     std::array<VSTGUI::CBitmap*, velqa::editor::kBitmapCount> bitmaps{};

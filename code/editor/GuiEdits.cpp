@@ -28,12 +28,6 @@ bool isHostParameter(VstInt32 index)
     return index >= 0 && index < kHostParameterCount;
 }
 
-// The browser and the save dialog are not built yet: their buttons do nothing.
-bool isLaterPageControl(int32 tag)
-{
-    return (tag >= 22 && tag <= 26) || (tag >= 165 && tag <= 176);
-}
-
 } // namespace
 
 void CGui::openGesture(VstInt32 index)
@@ -181,7 +175,7 @@ bool CGui::handleByTag(CControl* control, int32 tag)
         selectZoomChoice(value);
         return true;
     default:
-        return isLaterPageControl(tag);
+        return handlePresetTag(control, tag);
     }
 }
 

@@ -128,9 +128,9 @@ std::vector<ExpectedControl> build()
     add(169, kSaveDialog, 662, 120, 62, 61.0 / 2);
     add(170, kSaveDialog, 722, 8, 20, kClose);
     add(171, kBrowser, 0, 0, 753, 440);
-    add(172, kBrowser, 42, 48, 259, 67.0 / 3);
+    add(172, kBrowser, 42, 48, 470 + 202, 67.0 / 3); // three strips, the last at 470
     add(174, kBrowser, 720, 10, 20, kClose);
-    add(175, kBrowserList, 0, 0, 600, 12);
+    add(175, kBrowserList, 0, 0, 650, 300);   // the whole list area
     add(176, kBrowser, 707, 76, 9, 16 + 307); // "scrlf.png" 9 x 16, 307 of travel
     add(177, kHeader, 800, 0, 36, 30);
 

@@ -42,6 +42,8 @@ TEST_F(EditorCommandTest, ScreenshotShowsTheStateAndPageAsked)
         mix);
     EXPECT_NE(screenshot("preset.png", {"--preset", "bass tightening"}), plain);
     EXPECT_NE(screenshot("about.png", {"--page", "about"}), plain);
+    EXPECT_NE(screenshot("browser.png", {"--page", "browser"}), plain);
+    EXPECT_NE(screenshot("save.png", {"--page", "save"}), plain);
     EXPECT_EQ(screenshot("main.png", {"--page", "main"}), plain);
 }
 
@@ -57,7 +59,7 @@ TEST_F(EditorCommandTest, WrongNamesAndValuesAreRefused)
         {{"--set", "Nope=1"}, 5, "unknown parameter 'Nope'"},
         {{"--set", "Dyna=+40dB"}, 2, "is not a value of Dyna"},
         {{"--set", "Mix"}, 2, "--set wants NAME=VALUE"},
-        {{"--page", "browser"}, 2, "bad argument"},
+        {{"--page", "nowhere"}, 2, "bad argument"},
         {{"--preset", "No Such Preset"}, 5, "unknown preset"},
         {{"--preset", file("missing.vqx")}, 3, ""},
         {{"--preset", file("foreign.vqx")}, 3, ""},
