@@ -425,6 +425,8 @@ CControl* CGui::getControl(int32 tag) const
 
 CView* CGui::viewOfTag(int tag) const
 {
+    if (tag >= kFirstDisplayTag && tag < kFirstDisplayTag + static_cast<int>(displays.size()))
+        return displays[static_cast<size_t>(tag - kFirstDisplayTag)];
     return getControl(tag);
 }
 
