@@ -55,9 +55,9 @@ int CEqAxis::columnReaching(double f) const
     return count - 1;
 }
 
-double CEqAxis::gainY(double g) const
+double CEqAxis::logGainY(double logGain) const
 {
-    return inner.bottom - (std::log(g) / std::log(kMaxGain) + 1.0) * inner.getHeight() / 2;
+    return inner.bottom - (logGain / std::log(kMaxGain) + 1.0) * inner.getHeight() / 2;
 }
 
 double CEqAxis::normalisedGainY(float v) const

@@ -31,7 +31,8 @@ public:
     // First column whose frequency reaches f (the last one when none does).
     int columnReaching(double f) const;
 
-    double gainY(double linearGain) const;
+    // y of a gain given as its natural logarithm.
+    double logGainY(double logGain) const;
     double normalisedGainY(float normalisedGain) const;
     float normalisedGainAt(double y) const;
     double zeroDbY() const { return inner.top + inner.getHeight() / 2; }

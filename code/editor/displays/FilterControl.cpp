@@ -5,7 +5,7 @@
 CFilterControl::CFilterControl(int columns)
     : values(std::make_unique<float[]>(static_cast<size_t>(std::max(columns, 1))))
 {
-    std::fill(values.get(), values.get() + std::max(columns, 1), 1.0f);
+    std::fill(values.get(), values.get() + std::max(columns, 1), 0.0f);
 }
 
 float CFilterControl::stateValueOf(int type)

@@ -24,6 +24,7 @@ public:
     // The band state parameter's value for a kind (0.5 peak, 0 high shelf, 1 low shelf).
     static float stateValueOf(int type);
 
+    // Natural logarithm of the band's magnitude per column: the curve adds them up.
     float* response() { return values.get(); }
     const float* response() const { return values.get(); }
 

@@ -55,6 +55,7 @@ CParamEqView2::CParamEqView2(const CRect& size, IControlListener* listener, int3
         bank.setParameter(first + b * kFieldsPerBand + kFieldWidth, band.width);
         placeHandle(band);
     }
+    phases = std::make_unique<CBiquad::Phase[]>(static_cast<size_t>(axis.capacity()));
     totalY = std::make_unique<float[]>(static_cast<size_t>(axis.capacity()));
     groupY = std::make_unique<float[]>(static_cast<size_t>(axis.capacity()));
     points.reserve(static_cast<size_t>(axis.capacity()) + 2);
@@ -171,6 +172,7 @@ void CParamEqView2::setSampleRate(double rate)
     sampleRate = rate;
     bank.setSampleRate(static_cast<float>(rate));
     rateChanged = true;
+    phasesStale = true;
     for (CFilterControl& band : bands) band.dirty = true;
     setDirty();
 }
@@ -178,6 +180,7 @@ void CParamEqView2::setSampleRate(double rate)
 void CParamEqView2::setResolution(double columnsPerPixel)
 {
     if (!axis.setResolution(columnsPerPixel)) return;
+    phasesStale = true;
     for (CFilterControl& band : bands)
     {
         band.dirty = true;
@@ -190,6 +193,7 @@ void CParamEqView2::updateCurve()
 {
     bank.update(rateChanged);
     rateChanged = false;
+    if (phasesStale) computePhases();
     for (int b = 0; b < getBandCount(); ++b)
         if (bands[static_cast<size_t>(b)].dirty)
         {
@@ -201,35 +205,52 @@ void CParamEqView2::updateCurve()
     combineNeeded = false;
 }
 
+void CParamEqView2::computePhases()
+{
+    // The digital filter has no response beyond Nyquist: the curve holds its value there.
+    const double nyquist = 0.5 * sampleRate;
+    for (int i = 0; i < axis.columns(); ++i)
+        phases[static_cast<size_t>(i)] =
+            CBiquad::phaseAt(std::min(axis.frequency(i), nyquist), sampleRate);
+    phasesStale = false;
+}
+
 void CParamEqView2::computeResponse(int b)
 {
     const CBiquad* filter = bank.getFilter(b);
     const int type = filter->getType();
     if (type != CBiquad::kBell && type != CBiquad::kHighShelf && type != CBiquad::kLowShelf) return;
-    // The digital filter has no response beyond Nyquist: the curve holds its value there.
-    const double nyquist = 0.5 * sampleRate;
     float* response = bands[static_cast<size_t>(b)].response();
     for (int i = 0; i < axis.columns(); ++i)
     {
-        const double m = filter->magnitudeAt(std::min(axis.frequency(i), nyquist));
-        response[i] = std::isfinite(m) && m > 0.0 ? static_cast<float>(m) : 1.0f;
+        const double power = filter->powerAt(phases[static_cast<size_t>(i)]);
+        response[i] =
+            power > 0.0 && std::isfinite(power) ? static_cast<float>(0.5 * std::log(power)) : 0.0f;
     }
 }
 
 void CParamEqView2::combine()
 {
     const int n = axis.columns();
+    std::fill(groupY.get(), groupY.get() + n, 0.0f);
+    std::fill(totalY.get(), totalY.get() + n, 0.0f);
+    for (int b = 0; b < getBandCount(); ++b)
+    {
+        const float* r = bands[static_cast<size_t>(b)].response();
+        const bool inGroup = groupFlags[static_cast<size_t>(b)];
+        for (int i = 0; i < n; ++i)
+        {
+            totalY[static_cast<size_t>(i)] += r[i];
+            if (inGroup) groupY[static_cast<size_t>(i)] += r[i];
+        }
+    }
+    // Products of magnitudes are sums of their logarithms; then onto the gain axis.
     for (int i = 0; i < n; ++i)
     {
-        double group = 1.0, total = 1.0;
-        for (int b = 0; b < getBandCount(); ++b)
-        {
-            const double r = bands[static_cast<size_t>(b)].response()[i];
-            total *= r;
-            if (groupFlags[static_cast<size_t>(b)]) group *= r;
-        }
-        groupY[static_cast<size_t>(i)] = static_cast<float>(axis.gainY(group));
-        totalY[static_cast<size_t>(i)] = static_cast<float>(axis.gainY(total));
+        groupY[static_cast<size_t>(i)] =
+            static_cast<float>(axis.logGainY(groupY[static_cast<size_t>(i)]));
+        totalY[static_cast<size_t>(i)] =
+            static_cast<float>(axis.logGainY(totalY[static_cast<size_t>(i)]));
     }
 }
 

@@ -92,6 +92,7 @@ private:
     // Stores a field of a band and hands it to the bank; false when nothing changed.
     bool setField(int band, int field, float value);
     void placeHandle(CFilterControl& band);
+    void computePhases();
     void computeResponse(int band);
     void combine();
     int bandAt(const VSTGUI::CPoint& where, bool last = false) const;
@@ -117,6 +118,9 @@ private:
     std::array<bool, kMaxBands> groupFlags{};
     double sampleRate = 44100.0;
     bool rateChanged = false;
+    // cos ω and cos 2ω of every column at the sample rate, kept while neither changes.
+    std::unique_ptr<CBiquad::Phase[]> phases;
+    bool phasesStale = true;
     bool combineNeeded = true;
     std::unique_ptr<float[]> totalY, groupY;
     // Reused by every drawing: sized for the most columns at construction.
