@@ -23,7 +23,8 @@ protected:
     {
         EditorWindowTest::SetUp();
         hostSets({{kState, 0.5}, {kFreq, 0.5}, {kGain, 0.5}, {kQ, 0.5}});
-        // The first edit after host automation also re-reports what the host set; not ours here.
+        // The host's changes reached only the processor: the adapter tells the host of them as
+        // side effects of the next edit. That edit is this click, not the ones under test.
         clickAt(handle());
         plugin->handler().clear();
     }
