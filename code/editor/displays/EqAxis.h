@@ -21,6 +21,8 @@ public:
     // Columns per layout pixel, clamped to 1…kMaxResolution; true when the column count changed.
     bool setResolution(double columnsPerPixel);
 
+    double lowest() const { return minFrequency; }
+    double highest() const { return maxFrequency; }
     int columns() const { return count; }
     int capacity() const { return maxCount; }
     double frequency(int column) const { return frequencies[column]; }

@@ -22,8 +22,6 @@ constexpr CCoord kLabelWidth = 60;
 constexpr CCoord kLabelHeight = 12;
 constexpr CCoord kLabelFontSize = 9;
 constexpr CCoord kFocusInset = 3;
-constexpr double kMinFrequency = 20.0;
-constexpr double kMaxFrequency = 20000.0;
 
 } // namespace
 
@@ -54,12 +52,12 @@ void CParamEqView2::drawShading(CDrawContext* context)
 {
     const CRect& inner = axis.getInner();
     context->setFillColor(kShade);
-    if (lowCutHz > kMinFrequency)
+    if (lowCutHz > axis.lowest())
     {
         const double x = axis.columnX(axis.columnReaching(lowCutHz));
         context->drawRect(CRect(inner.left, inner.top, x, inner.bottom), kDrawFilled);
     }
-    if (highCutHz < kMaxFrequency - 1.0)
+    if (highCutHz < axis.highest() - 1.0)
     {
         const double x = axis.columnX(axis.columnReaching(highCutHz));
         context->drawRect(CRect(x, inner.top, inner.right, inner.bottom), kDrawFilled);
