@@ -14,6 +14,7 @@ namespace
 // A press often comes with a small jolt of the hand: the handle stays put this long.
 constexpr uint64_t kSettleMilliseconds = 100;
 constexpr double kWidthPerPixel = 0.005;
+constexpr CCoord kDragReach = 8;
 constexpr float kWidthPerStep = 0.05f;
 constexpr float kPositionPerStep = 0.0125f;
 
@@ -60,7 +61,13 @@ void CParamEqView2::reportModifierClick(int band, int32 modifiers)
 
 bool CParamEqView2::hitTest(const CPoint& where, const CButtonState&)
 {
-    if (dragging) return true;
+    if (dragging)
+    {
+        // A drag keeps the display under the pointer a little beyond its edge.
+        CRect reach = size;
+        reach.extend(kDragReach, kDragReach);
+        return reach.pointInside(where);
+    }
     return size.pointInside(where) && (bandAt(where) >= 0 || wheelBand >= 0);
 }
 
