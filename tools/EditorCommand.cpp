@@ -38,20 +38,19 @@ constexpr const char* pageNames[] = {"main", "settings", "about", "browser", "sa
 void printEditorUsage(std::FILE* out)
 {
     std::fprintf(
-        out,
-        "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
-        "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [--click TAG]...\n"
-        "                    [STATE] [BUNDLE]\n"
-        "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]...\n"
-        "       [--page main|settings|about|browser|save]\n\n"
-        "Opens the editor in a window (needs an X display), until the window is closed\n"
-        "or for S seconds; then prints the process CPU time the window took. With\n"
-        "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
-        "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n"
-        "--preset and --set work as in velqa render (the settings after the preset);\n"
-        "--page shows the main page, the settings panel, the About page, the preset\n"
-        "browser or the save dialog; --click clicks the middle of the control of layout\n"
-        "tag TAG before the screenshot.\n");
+        out, "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
+             "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [--click TAG]...\n"
+             "                    [STATE] [BUNDLE]\n"
+             "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]...\n"
+             "       [--page main|settings|about|browser|save]\n\n"
+             "Opens the editor in a window (needs an X display), until the window is closed\n"
+             "or for S seconds; then prints the process CPU time the window took. With\n"
+             "--screenshot it draws the editor off screen at P %% zoom (75..200, default\n"
+             "100) and screen scale F (1 or 2) into FILE.png; no display needed.\n"
+             "--preset and --set work as in velqa render (the settings after the preset);\n"
+             "--page shows the main page, the settings panel, the About page, the preset\n"
+             "browser or the save dialog; --click clicks the middle of the control of layout\n"
+             "tag TAG before the screenshot.\n");
 }
 
 bool parseNumber(const std::string& text, double low, double high, double& out)

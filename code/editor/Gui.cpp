@@ -40,6 +40,9 @@ namespace
 
 // The four displays take tags beyond the layout so their reports are told apart.
 constexpr int32 kFirstDisplayTag = 192;
+const CColor kDisplayBackground(192, 192, 192, 0);
+const CColor kNormalCurve(140, 140, 140, 255);
+const CColor kSoloCurve(255, 225, 22, 255);
 constexpr CCoord kMainPageY = 30;
 
 // Knobs, switches and sliders that move together on a right drag.
@@ -285,7 +288,8 @@ void CGui::createDisplays()
 {
     CViewContainer* mainPage = getContainer(kMainPage);
     const CBitmap* handle = bitmap(kBmpEqHandle);
-    const CCoord grow = handle ? handle->getWidth() / 2 : 0;
+    const CPoint handleSize = handle ? CPoint(handle->getWidth(), handle->getHeight()) : CPoint();
+    const CCoord grow = handleSize.x / 2;
     struct Placement
     {
         VstInt32 firstParameter;
@@ -304,8 +308,10 @@ void CGui::createDisplays()
             CRect size(31, place.top, 504, place.bottom);
             size.extend(grow, grow);
             auto* display =
-                new CParamEqView2(size, this, kFirstDisplayTag + static_cast<int32>(slot),
-                                  place.firstParameter, solo);
+                new CParamEqView2(size, this, kBandsPerSection,
+                                  kFirstDisplayTag + static_cast<int32>(slot), place.firstParameter,
+                                  handleSize, kDisplayBackground, solo ? kSoloCurve : kNormalCurve);
+            display->setSampleRate(plug->getCurrentSampleRate());
             display->setVisible(!solo);
             // Under the section's cover, which darkens it while the EQ is off.
             mainPage->addView(display, getControl(place.coverTag));
@@ -424,6 +430,8 @@ CControl* CGui::getControl(int32 tag) const
 
 CView* CGui::viewOfTag(int tag) const
 {
+    if (tag >= kFirstDisplayTag && tag < kFirstDisplayTag + static_cast<int>(displays.size()))
+        return displays[static_cast<size_t>(tag - kFirstDisplayTag)];
     return getControl(tag);
 }
 

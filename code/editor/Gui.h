@@ -168,6 +168,14 @@ private:
     // The name that got the "exists" answer (empty for none): saving it again overwrites.
     std::string overwriteConfirmedFor;
 
+    // EQ displays: the effect's values drive them, their edits reach the effect and the host.
+    void applyToDisplays(VstInt32 index, float value);
+    void displayValueChanged(CParamEqView2* display);
+    void displayBeginEdit(CParamEqView2* display);
+    void displayEndEdit(CParamEqView2* display);
+    void highlightDisplayBand(VSTGUI::int32 hoverTag, float value);
+    void followSampleRate();
+
     CPlug* plug;
     std::array<VSTGUI::CBitmap*, velqa::editor::kBitmapCount> bitmaps{};
     std::array<VSTGUI::CViewContainer*, velqa::editor::kContainerCount> containers{};

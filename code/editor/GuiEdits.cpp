@@ -98,20 +98,22 @@ void CGui::endEdit(int32 tag)
 
 void CGui::controlBeginEdit(CControl* control)
 {
+    if (auto* display = dynamic_cast<CParamEqView2*>(control)) return displayBeginEdit(display);
     editTag = control->getTag();
 }
 
 void CGui::controlEndEdit(CControl* control)
 {
+    if (auto* display = dynamic_cast<CParamEqView2*>(control)) return displayEndEdit(display);
     if (editTag == control->getTag()) editTag = -1;
 }
 
 void CGui::valueChanged(CControl* control)
 {
     const int32 tag = control->getTag();
-    // The displays are drawn but take no edits yet.
-    if (dynamic_cast<CParamEqView2*>(control)) return;
-    if (tag >= 0 && tag < kNumTags && !handleByTag(control, tag))
+    if (auto* display = dynamic_cast<CParamEqView2*>(control))
+        displayValueChanged(display);
+    else if (tag >= 0 && tag < kNumTags && !handleByTag(control, tag))
     {
         const VstInt32 index = parameterOfTag(tag);
         if (index >= kLink1 && index < kLink1 + kBandsPerSection && editTag >= kTagFirstLink &&
@@ -330,6 +332,7 @@ void CGui::hoverChanged(int32 tag, float value)
         digit = tag - kTagFirstAboveHover;
     if (CCButtonMO* selector = bandSelector(); selector && digit >= 0)
         selector->setDigitHover(digit, value > 0.5f);
+    highlightDisplayBand(tag, value);
 }
 
 CCButtonMO* CGui::bandSelector() const

@@ -94,6 +94,7 @@ void CGui::applyParameter(VstInt32 index, float value)
     else if (index == kSpectrumShown)
         for (const int32 tag : {kTagSpectrumAbove, kTagSpectrumBelow})
             if (CControl* spectrum = getControl(tag)) spectrum->setVisible(value > 0.5f);
+    applyToDisplays(index, value);
 
     for (const int32 tag : parameterTagLists()[static_cast<size_t>(index)])
         if (CControl* control = getControl(tag))
@@ -192,6 +193,7 @@ void CGui::editorTick()
     if (messageCountdown > 0 && --messageCountdown == 0)
         if (CControl* message = getControl(kTagMessage)) message->setVisible(false);
 
+    followSampleRate();
     if (meterSilence < 2 * kMeterRestTicks && ++meterSilence == kMeterRestTicks) restMeters();
 
     const int32 tag = controlUnderMouse();

@@ -112,3 +112,19 @@ double CBiquad::magnitudeAt(double frequency) const
     const std::complex<double> z2 = z1 * z1;
     return std::abs((b0 + b1 * z1 + b2 * z2) / (1.0 + a1 * z1 + a2 * z2));
 }
+
+CBiquad::Phase CBiquad::phaseAt(double frequency, double rate)
+{
+    const double w = 2.0 * kPi * frequency / rate;
+    return {std::cos(w), std::cos(2.0 * w)};
+}
+
+// |B(e^jω)|² / |A(e^jω)|² with the products of conjugates written out in cosines.
+double CBiquad::powerAt(const Phase& p) const
+{
+    const double numerator =
+        b0 * b0 + b1 * b1 + b2 * b2 + 2.0 * (b0 * b1 + b1 * b2) * p.cos1 + 2.0 * b0 * b2 * p.cos2;
+    const double denominator =
+        1.0 + a1 * a1 + a2 * a2 + 2.0 * (a1 + a1 * a2) * p.cos1 + 2.0 * a2 * p.cos2;
+    return numerator / denominator;
+}

@@ -48,6 +48,14 @@ public:
 
     // Magnitude of the transfer function at a frequency, for curve displays.
     double magnitudeAt(double frequency) const;
+    // The same squared, at a frequency given as cos ω and cos 2ω: displays that evaluate the same
+    // frequencies over and over keep these and spare the trigonometry.
+    struct Phase
+    {
+        double cos1 = 1.0, cos2 = 1.0;
+    };
+    static Phase phaseAt(double frequency, double sampleRate);
+    double powerAt(const Phase& phase) const;
 
     int getType() const { return type; }
 

@@ -82,6 +82,18 @@ TEST_F(EditorLayoutTest, EveryTagSitsAtItsRectangle)
             << "tag " << control.tag;
     }
     EXPECT_EQ(expectedTags.size(), 174u);
+    // The equaliser displays, Below normal and solo then Above, cover their plot areas grown by
+    // half a handle.
+    for (int tag = 192; tag < 196; ++tag)
+    {
+        expectedTags.insert(tag);
+        const auto rect = editor->rectOf(tag);
+        ASSERT_TRUE(rect) << "tag " << tag;
+        EXPECT_EQ(rect->left, 26) << tag;
+        EXPECT_EQ(rect->right, 509) << tag;
+        EXPECT_EQ(rect->top, tag < 194 ? 424 : 72) << tag;
+        EXPECT_EQ(rect->bottom, tag < 194 ? 686 : 334) << tag;
+    }
     for (int tag = -1; tag < 200; ++tag)
     {
         if (!expectedTags.count(tag))
