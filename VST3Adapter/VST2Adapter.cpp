@@ -182,15 +182,19 @@ void VST2Adapter::hostNowKnows(int32 index, float value)
 }
 
 // An edit may move other parameters by the effect's own rules; the host records those moves as
-// edits of their own, so its values never go stale.
+// edits of their own, so its values never go stale. What the host already sent through process
+// counts as known even where it never updated this controller's copy.
 void VST2Adapter::reportEditSideEffects(int32 editedIndex)
 {
+    if (!valuesHostKnows) return;
     for (int32 i = 0; i < numEffectParams; ++i)
     {
         const auto id = static_cast<ParamID>(i);
-        const ParamValue value = effect->getParameter(i);
-        if (i == editedIndex || static_cast<float>(getParamNormalized(id)) == value) continue;
-        setParamNormalized(id, value);
+        const float value = effect->getParameter(i);
+        if (static_cast<float>(getParamNormalized(id)) != value) setParamNormalized(id, value);
+        if (i == editedIndex ||
+            valuesHostKnows[static_cast<size_t>(i)].load(std::memory_order_relaxed) == value)
+            continue;
         SingleComponentEffect::beginEdit(id);
         performEdit(id, value);
         SingleComponentEffect::endEdit(id);
