@@ -68,14 +68,6 @@ CDynaSplitter::CDynaSplitter()
     setSampleRate(sampleRate);
 }
 
-float CDynaSplitter::thresholdCurve(float v)
-{
-    if (v < 0.25f) return 0.001f * std::pow(15.625f, 4.0f * v);
-    if (v < 0.5f) return 0.015625f * std::pow(8.0f, 4.0f * (v - 0.25f));
-    if (v < 0.75f) return 0.125f * std::pow(4.0f, 4.0f * (v - 0.5f));
-    return 0.5f * std::pow(2.0f, 4.0f * (v - 0.75f));
-}
-
 bool CDynaSplitter::setParameter(int index, float value)
 {
     const int slot = index - parameterBase;

@@ -22,11 +22,8 @@ public:
 
     CDynaSplitter();
 
-    // Normalised threshold to linear level, −60 dB .. 0 dB in four exponential pieces.
-    static float thresholdCurve(float v);
-
     // index counts from the first accepted effect parameter (0). The threshold arrives as a linear
-    // level (the effect maps it through thresholdCurve); the others as normalised values.
+    // level (the effect maps it to one); the others as normalised values.
     bool setParameter(int index, float value);
     void setThreshold(float level);
     void setAttack(float v);
