@@ -50,6 +50,13 @@ public:
     virtual Steinberg::tresult PLUGIN_API showPage(Steinberg::int32 page) = 0;
     // Brings the image up to date and writes it as PNG.
     virtual Steinberg::tresult PLUGIN_API writePng(const char* path) = 0;
+    // What a live view of a tag shows (in a window too): a spectrum view's row per pixel
+    // column counted from its top (none before its first data), or a meter's lit height in
+    // pixels at 100 %. count receives how many values the view has; at most capacity are
+    // copied. kResultFalse for a tag that is neither.
+    virtual Steinberg::tresult PLUGIN_API readLiveView(Steinberg::int32 tag, float* values,
+                                                       Steinberg::int32 capacity,
+                                                       Steinberg::int32* count) = 0;
 
     static const Steinberg::FUID iid;
 };

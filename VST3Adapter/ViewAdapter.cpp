@@ -7,6 +7,7 @@
 #include "vstgui/lib/cframe.h"
 #include "vstgui/lib/controls/ccontrol.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Steinberg::Vst
@@ -182,6 +183,15 @@ tresult PLUGIN_API ViewAdapter::getTagValue(int32 tag, float* value)
         frame && platform() ? dynamic_cast<VSTGUI::CControl*>(platform()->viewOfTag(tag)) : nullptr;
     if (!control || !value) return kResultFalse;
     *value = control->getValue();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::readLiveView(int32 tag, float* values, int32 capacity, int32* count)
+{
+    if (!frame || !platform() || (capacity > 0 && !values)) return kResultFalse;
+    const int found = platform()->readLiveView(tag, values, std::max<int32>(0, capacity));
+    if (found < 0) return kResultFalse;
+    if (count) *count = found;
     return kResultOk;
 }
 

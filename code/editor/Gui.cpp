@@ -377,6 +377,8 @@ void CGui::finishOpen()
         }
     // Every control starts at the effect's value; what was waiting is older than that.
     pending.clear();
+    meterLevels.clear();
+    restMeters();
     synchronising = true;
     for (VstInt32 i = 0; i < kStoredParameterCount; ++i) applyParameter(i, getParameter(i));
     synchronising = false;
