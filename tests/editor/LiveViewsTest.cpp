@@ -162,11 +162,10 @@ TEST_F(LiveViewsTest, FullScaleSinePeaksInItsColumnEvenWhileTheDisplayIsHidden)
         const float top = *std::min_element(rows.begin(), rows.end());
         if (top > kSpectrumRows / 2) continue; // this section got little of the sine
         ++peaked;
+        // Every column that reaches the peak lies at the sine's column.
         for (size_t c = 0; c < rows.size(); ++c)
-        {
-            if (rows[c] == top)
-                EXPECT_NEAR(static_cast<double>(c), columnOf(hz), 1.0) << "view " << tag;
-        }
+            EXPECT_TRUE(rows[c] > top || std::abs(static_cast<int>(c) - columnOf(hz)) <= 1)
+                << "view " << tag << " peaks at column " << c;
     }
     EXPECT_GE(peaked, 1);
 }
