@@ -15,7 +15,7 @@ const std::vector<Command>& commands()
         {"render", "[IN] -o OUT [options]",
          "render an audio file (or the built-in demo) through Velqa; see velqa render --help",
          runRender},
-        {"bench", "[--seconds S] [--block N] [--rounds R] [--bundle PATH]",
+        {"bench", "[--seconds S] [--block N] [--rounds R] [--editor] [--bundle PATH]",
          "measure the real-time factor per configuration (defaults, all bands, each oversampling "
          "factor) side by side",
          runBench},
