@@ -64,20 +64,29 @@ template <typename Row> void CSpectrumView::store(const Row* source, int32 count
     rows.resize(static_cast<size_t>(std::max<CCoord>(0, getWidth())));
     const auto bottom = static_cast<float>(getHeight());
     const size_t given = source ? static_cast<size_t>(std::max(0, count)) : 0;
+    float highest = bottom;
     for (size_t i = 0; i < rows.size(); ++i)
     {
         if (i >= given)
         {
             rows[i] = 0.0f;
+            highest = 0.0f;
             continue;
         }
         const auto row = static_cast<float>(source[i]);
         // Broken data shows as silence, never as a spike across the display.
         rows[i] = std::isnan(row) ? bottom : std::clamp(row, 0.0f, bottom);
+        highest = std::min(highest, rows[i]);
     }
+    // Only the rows the old or the new curve reaches change (the outline reaches half a unit
+    // above); the first curve brings the frame too.
+    const float changedFrom = dataArrived ? std::min(highest, curveTop) - 1.0f : 0.0f;
+    curveTop = highest;
     dataArrived = true;
     imageStale = true;
-    setDirty();
+    if (isVisible())
+        invalidRect(
+            CRect(size.left, size.top + std::max(0.0f, changedFrom), size.right, size.bottom));
 }
 
 void CSpectrumView::setData(const float* source, int32 count)
@@ -165,12 +174,14 @@ void CSpectrumView::paintImage()
             std::fill_n(pixel, width, kLineOverFillPixel);
             continue;
         }
+        // Masks instead of branches, so the compiler can paint many pixels at once.
         for (size_t c = 0; c < static_cast<size_t>(width); ++c)
         {
-            const bool filled = r >= fillTop[c];
-            const bool line = r >= lineTop[c] && r < lineBottom[c];
-            pixel[c] =
-                line ? (filled ? kLineOverFillPixel : kLinePixel) : (filled ? kFillPixel : 0);
+            const uint32_t filled = 0u - static_cast<uint32_t>(r >= fillTop[c]);
+            const uint32_t line =
+                0u - static_cast<uint32_t>((r >= lineTop[c]) & (r < lineBottom[c]));
+            pixel[c] = (line & ((filled & kLineOverFillPixel) | (~filled & kLinePixel))) |
+                       (~line & filled & kFillPixel);
         }
     }
     cairo_surface_mark_dirty(image);

@@ -37,6 +37,7 @@ private:
 
     std::vector<float> rows;
     bool dataArrived = false;
+    float curveTop = 0; // the highest row of the curve shown
     // The curve painted at the device's resolution, repainted only when the data or the scale
     // change; per device column, where the fill and the outline begin and end.
     cairo_surface_t* image = nullptr;
