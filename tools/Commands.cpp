@@ -10,7 +10,9 @@ const std::vector<Command>& commands()
          "print the factory, class, buses, parameters and latency of a VST 3 bundle, as seen "
          "by a host of that name (default \"Velqa Host\")",
          runInfo},
-        {"editor", "[--seconds S | --screenshot FILE.png [--zoom P] [--scale F]] [STATE] [BUNDLE]",
+        {"editor",
+         "[--seconds S | --screenshot FILE.png [--zoom P] [--scale F]] [--play FILE|demo] "
+         "[STATE] [BUNDLE]",
          "open the editor in a window, or draw it off screen into a PNG file", runEditor},
         {"render", "[IN] -o OUT [options]",
          "render an audio file (or the built-in demo) through Velqa; see velqa render --help",
