@@ -154,10 +154,19 @@ void CSpectrumView::paintImage()
     {
         const double atLeft = curveAt(c / scale);
         const double atRight = curveAt((c + 1) / scale);
+        // Below 100 % a pixel spans several points: a narrow peak among them still shows.
+        double highest = std::min(atLeft, atRight);
+        double lowest = std::max(atLeft, atRight);
+        for (auto k = static_cast<size_t>(std::ceil(c / scale));
+             k < rows.size() && static_cast<double>(k) < (c + 1) / scale; ++k)
+        {
+            highest = std::min<double>(highest, rows[k]);
+            lowest = std::max<double>(lowest, rows[k]);
+        }
         const auto i = static_cast<size_t>(c);
-        fillTop[i] = deviceRow(0.5 * (atLeft + atRight));
-        lineTop[i] = deviceRow(std::min(atLeft, atRight) - 0.5);
-        lineBottom[i] = std::max(deviceRow(std::max(atLeft, atRight) + 0.5), lineTop[i] + 1);
+        fillTop[i] = deviceRow(std::min(0.5 * (atLeft + atRight), highest));
+        lineTop[i] = deviceRow(highest - 0.5);
+        lineBottom[i] = std::max(deviceRow(lowest + 0.5), lineTop[i] + 1);
         // The closing edge up the left side.
         if (c < halfLine) lineBottom[i] = height;
         firstPaintedRow = std::min(firstPaintedRow, lineTop[i]);
