@@ -26,6 +26,9 @@ public:
     virtual bool setEditorZoom(double zoom) = 0;
     // The view the editor built for a layout tag, or null (closed, or no view of that tag).
     virtual VSTGUI::CView* viewOfTag(int) const { return nullptr; }
+    // What a live view of a tag shows, up to capacity values: a spectrum's row per column
+    // (none before its first data) or a meter's lit height in pixels. -1 for other tags.
+    virtual int readLiveView(int, float*, int) const { return -1; }
     // Shows one page of the editor while open: 0 the main page alone, 1 the settings panel,
     // 2 the About page. False for a page the editor does not have.
     virtual bool showPage(int) { return false; }

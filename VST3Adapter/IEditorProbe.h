@@ -60,6 +60,13 @@ public:
     // to size bytes; kResultFalse for a tag without text.
     virtual Steinberg::tresult PLUGIN_API getTagText(Steinberg::int32 tag, char* text,
                                                      Steinberg::int32 size) = 0;
+    // What a live view of a tag shows (in a window too): a spectrum view's row per pixel
+    // column counted from its top (none before its first data), or a meter's lit height in
+    // pixels at 100 %. count receives how many values the view has; at most capacity are
+    // copied. kResultFalse for a tag that is neither.
+    virtual Steinberg::tresult PLUGIN_API readLiveView(Steinberg::int32 tag, float* values,
+                                                       Steinberg::int32 capacity,
+                                                       Steinberg::int32* count) = 0;
 
     static const Steinberg::FUID iid;
 };

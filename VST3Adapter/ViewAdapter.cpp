@@ -8,6 +8,7 @@
 #include "vstgui/lib/controls/ccontrol.h"
 #include "vstgui/lib/controls/ctextlabel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -202,6 +203,15 @@ tresult PLUGIN_API ViewAdapter::getTagText(int32 tag, char* text, int32 size)
                       : nullptr;
     if (!label || !text || size <= 0) return kResultFalse;
     std::snprintf(text, static_cast<size_t>(size), "%s", label->getText().c_str());
+    return kResultOk;
+}
+
+tresult PLUGIN_API ViewAdapter::readLiveView(int32 tag, float* values, int32 capacity, int32* count)
+{
+    if (!frame || !platform() || (capacity > 0 && !values)) return kResultFalse;
+    const int found = platform()->readLiveView(tag, values, std::max<int32>(0, capacity));
+    if (found < 0) return kResultFalse;
+    if (count) *count = found;
     return kResultOk;
 }
 

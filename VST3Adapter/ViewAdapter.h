@@ -72,6 +72,8 @@ public:
     tresult PLUGIN_API setZoomPercent(int32 percent) override;
     tresult PLUGIN_API showPage(int32 page) override;
     tresult PLUGIN_API writePng(const char* path) override;
+    tresult PLUGIN_API readLiveView(int32 tag, float* values, int32 capacity,
+                                    int32* count) override;
 
     OBJ_METHODS(ViewAdapter, VSTGUIEditor)
     DEFINE_INTERFACES

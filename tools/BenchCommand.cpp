@@ -1,3 +1,4 @@
+#include "VST3Adapter/IEditorProbe.h"
 #include "host/Module.h"
 #include "host/PluginInstance.h"
 #include "tools/Command.h"
@@ -7,9 +8,13 @@
 #include "tools/OversamplingState.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <limits>
+#include <optional>
+#include <thread>
 
 namespace velqa::tool
 {
@@ -46,6 +51,54 @@ std::vector<ParameterSetting> allBandSettings()
     return settings;
 }
 
+// An off-screen editor on a user-interface thread of its own, ticking at a host's idle rate
+// while the audio renders, as when the user watches the plug-in during playback.
+class TickingEditor
+{
+public:
+    explicit TickingEditor(host::PluginInstance& plugin)
+        : view(plugin.controller()->createView(Vst::ViewType::kEditor))
+    {
+    }
+    ~TickingEditor()
+    {
+        running = false;
+        if (thread.joinable()) thread.join();
+        if (view) view->release();
+    }
+    // Returns once the editor is open; false when it could not open.
+    bool start()
+    {
+        FUnknownPtr<velqa::IEditorProbe> probe(view);
+        if (!probe) return false;
+        std::atomic<int> opened{0}; // 1 open, -1 failed
+        running = true;
+        thread = std::thread(
+            [this, probe, &opened]
+            {
+                if (probe->openOffscreen(1.0) != kResultOk)
+                {
+                    opened = -1;
+                    return;
+                }
+                opened = 1;
+                while (running)
+                {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                    probe->tick();
+                }
+                probe->closeOffscreen();
+            });
+        while (opened == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return opened == 1;
+    }
+
+private:
+    IPlugView* view;
+    std::thread thread;
+    std::atomic<bool> running{false};
+};
+
 struct Measurement
 {
     double bestSeconds = std::numeric_limits<double>::infinity();
@@ -54,7 +107,8 @@ struct Measurement
 };
 
 void measureOnce(host::Module& module, const Configuration& configuration,
-                 const host::AudioData& signal, int blockSize, Measurement& measurement)
+                 const host::AudioData& signal, int blockSize, bool withEditor,
+                 Measurement& measurement)
 {
     auto created = host::PluginInstance::create(module);
     if (!created.instance || created.instance->initialize() != kResultOk)
@@ -73,7 +127,15 @@ void measureOnce(host::Module& module, const Configuration& configuration,
     job.input = &signal;
     job.blockSize = blockSize;
     if (configuration.allBands) job.settings = allBandSettings();
+    std::optional<TickingEditor> editor;
+    if (withEditor)
+        job.beforeInput = [&]
+        {
+            if (!editor.emplace(*created.instance).start()) measurement.error = "no editor";
+        };
     const auto rendered = renderOffline(*created.instance, job);
+    editor.reset();
+    if (!measurement.error.empty()) return;
     if (!rendered.ok)
     {
         measurement.error = rendered.error;
@@ -93,6 +155,7 @@ bool parseInt(const std::string& text, int& value, int low, int high)
 int runBench(const std::vector<std::string>& arguments)
 {
     int seconds = 10, blockSize = 512, rounds = 3;
+    bool withEditor = false;
     std::filesystem::path bundle;
     for (size_t i = 0; i < arguments.size(); ++i)
     {
@@ -106,10 +169,14 @@ int runBench(const std::vector<std::string>& arguments)
             ++i;
         else if (arg == "--bundle" && hasValue)
             bundle = arguments[++i];
+        else if (arg == "--editor")
+            withEditor = true;
         else
         {
             std::fprintf(stderr, "Usage: velqa bench [--seconds S] [--block N] [--rounds R] "
-                                 "[--bundle PATH]\n");
+                                 "[--editor] [--bundle PATH]\n"
+                                 "--editor keeps an off-screen editor open and ticking at 20 Hz "
+                                 "on a thread of its own\n");
             return exitUsage;
         }
     }
@@ -128,11 +195,13 @@ int runBench(const std::vector<std::string>& arguments)
     for (int round = 0; round < rounds; ++round)
         for (size_t c = 0; c < results.size(); ++c)
             if (results[c].error.empty())
-                measureOnce(*loaded.module, configurations[c], signal, blockSize, results[c]);
+                measureOnce(*loaded.module, configurations[c], signal, blockSize, withEditor,
+                            results[c]);
 
     std::printf("velqa bench: %d s of stereo audio at %.0f Hz, blocks of %d frames, best of %d "
-                "rounds\n  %-18s %14s %16s %10s\n",
-                seconds, benchRate, blockSize, rounds, "configuration", "x real time",
+                "rounds%s\n  %-18s %14s %16s %10s\n",
+                seconds, benchRate, blockSize, rounds,
+                withEditor ? ", editor open and ticking" : "", "configuration", "x real time",
                 "ns/sample frame", "latency");
     bool anyFailed = false;
     for (size_t c = 0; c < results.size(); ++c)

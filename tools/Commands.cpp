@@ -10,12 +10,14 @@ const std::vector<Command>& commands()
          "print the factory, class, buses, parameters and latency of a VST 3 bundle, as seen "
          "by a host of that name (default \"Velqa Host\")",
          runInfo},
-        {"editor", "[--seconds S | --screenshot FILE.png [--zoom P] [--scale F]] [STATE] [BUNDLE]",
+        {"editor",
+         "[--seconds S | --screenshot FILE.png [--zoom P] [--scale F]] [--play FILE|demo] "
+         "[STATE] [BUNDLE]",
          "open the editor in a window, or draw it off screen into a PNG file", runEditor},
         {"render", "[IN] -o OUT [options]",
          "render an audio file (or the built-in demo) through Velqa; see velqa render --help",
          runRender},
-        {"bench", "[--seconds S] [--block N] [--rounds R] [--bundle PATH]",
+        {"bench", "[--seconds S] [--block N] [--rounds R] [--editor] [--bundle PATH]",
          "measure the real-time factor per configuration (defaults, all bands, each oversampling "
          "factor) side by side",
          runBench},

@@ -2,6 +2,7 @@
 #include "host/ViewHost.h"
 #include "tools/Command.h"
 #include "tools/DefaultBundle.h"
+#include "tools/EditorPlayback.h"
 #include "tools/LoadedPlugin.h"
 #include "tools/ParameterValues.h"
 #include "tools/PresetLoading.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace velqa::tool
@@ -31,6 +33,7 @@ struct EditorOptions
     std::vector<std::pair<std::string, std::string>> settings; // NAME, VALUE as typed
     int page = -1;                                             // -1: as the editor opens
     std::vector<int> clicks; // tags clicked before the screenshot, in order
+    std::string play;        // "demo" or an audio file
 };
 
 constexpr const char* pageNames[] = {"main", "settings", "about", "browser", "save"};
@@ -38,9 +41,9 @@ constexpr const char* pageNames[] = {"main", "settings", "about", "browser", "sa
 void printEditorUsage(std::FILE* out)
 {
     std::fprintf(
-        out, "Usage: velqa editor [--seconds S] [STATE] [BUNDLE]\n"
+        out, "Usage: velqa editor [--seconds S] [--play FILE|demo] [STATE] [BUNDLE]\n"
              "       velqa editor --screenshot FILE.png [--zoom P] [--scale F] [--click TAG]...\n"
-             "                    [STATE] [BUNDLE]\n"
+             "                    [--play FILE|demo [--seconds S]] [STATE] [BUNDLE]\n"
              "STATE: [--preset NAME|FILE.vqx] [--set NAME=VALUE]...\n"
              "       [--page main|settings|about|browser|save]\n\n"
              "Opens the editor in a window (needs an X display), until the window is closed\n"
@@ -50,7 +53,10 @@ void printEditorUsage(std::FILE* out)
              "--preset and --set work as in velqa render (the settings after the preset);\n"
              "--page shows the main page, the settings panel, the About page, the preset\n"
              "browser or the save dialog; --click clicks the middle of the control of layout\n"
-             "tag TAG before the screenshot.\n");
+             "tag TAG before the screenshot.\n"
+             "--play runs an audio file or the built-in demo through the plug-in so its\n"
+             "spectra and meters move: in real time (looping) while the window is open, or,\n"
+             "with --screenshot, S seconds of it (default all) before the picture is drawn.\n");
 }
 
 bool parseNumber(const std::string& text, double low, double high, double& out)
@@ -113,6 +119,8 @@ int parseOptions(const std::vector<std::string>& arguments, EditorOptions& optio
             stateArguments.insert(stateArguments.end(), {argument, arguments[++i]});
         else if (argument == "--click" && hasValue && parseNumber(arguments[++i], 0, 189, number))
             options.clicks.push_back(static_cast<int>(number));
+        else if (argument == "--play" && hasValue)
+            options.play = arguments[++i];
         else if (argument == "--page" && hasValue && pageByName(arguments[i + 1]) >= 0)
             options.page = pageByName(arguments[++i]);
         else if (!argument.empty() && argument[0] != '-' && options.bundle.empty())
@@ -183,7 +191,8 @@ bool showPage(IPlugView* view, int page)
     return false;
 }
 
-int showWindow(IPlugView* view, const EditorOptions& options)
+int showWindow(IPlugView* view, const EditorOptions& options, host::PluginInstance& plugin,
+               const host::AudioData* audio)
 {
     auto viewHost = host::ViewHost::create("Velqa");
     if (!viewHost)
@@ -201,16 +210,31 @@ int showWindow(IPlugView* view, const EditorOptions& options)
         viewHost->detach();
         return exitFailure;
     }
+    std::optional<CRealtimePlayer> player;
+    if (audio && !player.emplace(plugin, *audio).start())
+    {
+        viewHost->detach();
+        return fail(exitFailure, "the plug-in refused to play the audio");
+    }
     const double cpuBefore = processCpuSeconds();
+    const double uiCpuBefore = threadCpuSeconds();
     const auto milliseconds = static_cast<uint64_t>(options.seconds * 1000.0);
     const auto started = std::time(nullptr);
     viewHost->run(milliseconds);
+    const double uiCpu = threadCpuSeconds() - uiCpuBefore;
+    if (player) player->stop();
     const double cpu = processCpuSeconds() - cpuBefore;
     const double wall =
         options.seconds > 0 ? options.seconds : static_cast<double>(std::time(nullptr) - started);
     viewHost->detach();
-    if (wall > 0)
-        std::printf("editor open %.1f s, CPU %.3f s (%.2f %%)\n", wall, cpu, 100.0 * cpu / wall);
+    if (wall <= 0) return exitOk;
+    std::printf("editor open %.1f s, CPU %.3f s (%.2f %%)\n", wall, cpu, 100.0 * cpu / wall);
+    // The window's own thread apart from the audio the engine would run anyway.
+    if (player)
+        std::printf(
+            "  user-interface thread %.2f %%, audio thread %.2f %%, other threads %.2f %%\n",
+            100.0 * uiCpu / wall, 100.0 * player->cpuSeconds() / wall,
+            100.0 * (cpu - uiCpu - player->cpuSeconds()) / wall);
     return exitOk;
 }
 
@@ -231,7 +255,8 @@ bool clickTags(velqa::IEditorProbe& probe, const EditorOptions& options)
     return true;
 }
 
-int writeScreenshot(IPlugView* view, const EditorOptions& options)
+int writeScreenshot(IPlugView* view, const EditorOptions& options, host::PluginInstance& plugin,
+                    const host::AudioData* audio)
 {
     FUnknownPtr<velqa::IEditorProbe> probe(view);
     if (!probe) return fail(exitFailure, "this plug-in's view cannot draw off screen");
@@ -244,6 +269,8 @@ int writeScreenshot(IPlugView* view, const EditorOptions& options)
         code = exitFailure;
     else if (!clickTags(*probe, options))
         code = fail(exitFailure, "a clicked tag has no control");
+    else if (std::string error; audio && !playIntoEditor(plugin, *probe, *audio, error))
+        code = fail(exitFailure, error);
     else if (probe->writePng(options.screenshot.c_str()) != kResultOk)
         code = fail(exitOutputFile, "could not write " + options.screenshot);
     probe->closeOffscreen();
@@ -266,10 +293,21 @@ int runEditor(const std::vector<std::string>& arguments)
     if (!options.settings.empty())
         if (const int code = applySettings(plugin, options)) return code;
 
+    host::AudioData audio;
+    if (!options.play.empty())
+    {
+        // A window loops what it plays; its --seconds is how long it stays open.
+        const double length = options.screenshot.empty() ? 0.0 : options.seconds;
+        if (const int code = loadPlayAudio(options.play, length, audio, error))
+            return fail(code, error);
+    }
+    const host::AudioData* played = options.play.empty() ? nullptr : &audio;
+
     IPlugView* view = plugin.instance->controller()->createView(Vst::ViewType::kEditor);
     if (!view) return fail(exitFailure, "the plug-in has no editor view");
-    const int code =
-        options.screenshot.empty() ? showWindow(view, options) : writeScreenshot(view, options);
+    const int code = options.screenshot.empty()
+                         ? showWindow(view, options, *plugin.instance, played)
+                         : writeScreenshot(view, options, *plugin.instance, played);
     view->release();
     return code;
 }

@@ -128,6 +128,7 @@ RenderOutput renderOffline(host::PluginInstance& plugin, const RenderJob& job)
         result.stems[static_cast<size_t>(s)].resize(2, frames);
     }
 
+    if (job.beforeInput) job.beforeInput();
     const auto started = std::chrono::steady_clock::now();
     for (std::int64_t position = 0; position < total; position += job.blockSize)
     {

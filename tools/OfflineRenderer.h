@@ -34,6 +34,8 @@ struct RenderJob
     // have in a host whose engine ran before playback starts.
     double primeSeconds = 0.5;
     std::function<void(double fraction)> progress;
+    // Called once the instance is set up and primed, just before the input's first block.
+    std::function<void()> beforeInput;
 };
 
 struct RenderOutput

@@ -387,6 +387,8 @@ void CGui::finishOpen()
     pending.clear();
     // The state may have been replaced while the window was closed.
     if (stateReplaced.exchange(false)) resetHistory();
+    meterLevels.clear();
+    restMeters();
     synchronising = true;
     for (VstInt32 i = 0; i < kStoredParameterCount; ++i) applyParameter(i, getParameter(i));
     synchronising = false;

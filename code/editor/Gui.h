@@ -144,7 +144,6 @@ private:
     void applyParameter(VstInt32 index, float value);
     void applyNotification(VstInt32 index, float value);
     void showBandPanel(VSTGUI::int32 band);
-    void restMeters();
     void showStatusText(const char* text);
     VSTGUI::int32 controlUnderMouse() const;
     CCButtonMO* bandSelector() const;
@@ -220,4 +219,18 @@ private:
     int openRecords = 0;
     // The effect's state was replaced (from any thread); the history no longer applies.
     std::atomic<bool> stateReplaced{false};
+
+    // Live views: the spectra pulled from the analysers, the meters fed by the effect's levels.
+public:
+    static constexpr float kMeterFallPerTick = 0.04f;
+    int readLiveView(int tag, float* values, int capacity) const override;
+
+private:
+    static bool isMeterLevel(VstInt32 index);
+    void gatherMeterLevel(VstInt32 index, float level);
+    void showMeterLevels();
+    void feedSpectra();
+    void restMeters();
+    // Levels 163 to 174 by index, each the extreme since the last tick.
+    velqa::editor::CPeakSlots<12> meterLevels;
 };

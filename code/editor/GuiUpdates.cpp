@@ -24,9 +24,6 @@ namespace
 
 constexpr VstInt32 kSpectrumShown = kHostSpare; // the settings switch "spectrum display"
 
-// Dynamics meter notifications 163-168 and the tags that show them.
-constexpr int32 kMeterTags[] = {159, 157, 158, 161, 162, 160};
-
 const CColor kPresetNameModified(122, 122, 122);
 const CColor kPresetNameLoaded(191, 191, 191);
 
@@ -42,7 +39,13 @@ bool isShown(const CView* view)
 void CGui::setParameter(VstInt32 index, float value)
 {
     // A meter fed by broken audio must not carry NaN into a view.
-    pending.store(index, std::isfinite(value) ? value : 0.0f);
+    if (!std::isfinite(value)) value = 0.0f;
+    if (isMeterLevel(index))
+    {
+        gatherMeterLevel(index, value);
+        return;
+    }
+    pending.store(index, value);
     if (index >= 0 && index < kHostParameterCount &&
         echoThread.load(std::memory_order_relaxed) == std::this_thread::get_id())
         touched[static_cast<size_t>(index)] = true;
@@ -51,7 +54,11 @@ void CGui::setParameter(VstInt32 index, float value)
 
 void CGui::idle()
 {
-    if (ready.load()) takePendingValues();
+    if (ready.load())
+    {
+        takePendingValues();
+        showMeterLevels();
+    }
     COrvEditor::idle();
 }
 
@@ -113,31 +120,8 @@ void CGui::showBandPanel(int32 band)
 
 void CGui::applyNotification(VstInt32 index, float value)
 {
-    auto showMeter = [this](int32 tag, float level)
-    {
-        if (CControl* meter = getControl(tag))
-        {
-            meter->setValue(level);
-            meter->setDirty();
-        }
-    };
     switch (index)
     {
-    case kMeterDetectorLevel:
-    case kMeterInputLeft:
-    case kMeterInputRight:
-    case kMeterOutputLeft:
-    case kMeterOutputRight:
-    case kMeterMinimumGain:
-        showMeter(kMeterTags[index - kMeterDetectorLevel], value);
-        meterSilence = 0;
-        break;
-    case kMeterBelow:
-        showMeter(kTagSectionMeterBelow, value);
-        break;
-    case kMeterAbove:
-        showMeter(kTagSectionMeterAbove, value);
-        break;
     case kSideChainListen:
         if (CControl* listen = getControl(kTagSideChainListen))
         {
@@ -171,27 +155,12 @@ void CGui::markPresetLoaded()
         name->setFontColor(kPresetNameLoaded);
 }
 
-void CGui::restMeters()
-{
-    for (const int32 tag : kMeterTags)
-        if (CControl* meter = getControl(tag))
-        {
-            meter->setValue(tag == kTagGainMeter ? 1.0f : 0.0f);
-            meter->setDirty();
-        }
-    for (const int32 tag : {kTagSectionMeterAbove, kTagSectionMeterBelow})
-        if (CControl* meter = getControl(tag))
-        {
-            meter->setValue(0.0f);
-            meter->setDirty();
-        }
-}
-
 void CGui::editorTick()
 {
     if (!ready.load()) return;
     if (messageCountdown > 0 && --messageCountdown == 0)
         if (CControl* message = getControl(kTagMessage)) message->setVisible(false);
+    feedSpectra();
 
     followSampleRate();
     if (meterSilence < 2 * kMeterRestTicks && ++meterSilence == kMeterRestTicks) restMeters();

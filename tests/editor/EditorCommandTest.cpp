@@ -45,6 +45,8 @@ TEST_F(EditorCommandTest, ScreenshotShowsTheStateAndPageAsked)
     EXPECT_NE(screenshot("browser.png", {"--page", "browser"}), plain);
     EXPECT_NE(screenshot("save.png", {"--page", "save"}), plain);
     EXPECT_EQ(screenshot("main.png", {"--page", "main"}), plain);
+    EXPECT_NE(screenshot("playing.png", {"--play", "demo", "--seconds", "1"}), plain)
+        << "the spectra and meters show the audio played";
 }
 
 TEST_F(EditorCommandTest, WrongNamesAndValuesAreRefused)
@@ -63,6 +65,7 @@ TEST_F(EditorCommandTest, WrongNamesAndValuesAreRefused)
         {{"--preset", "No Such Preset"}, 5, "unknown preset"},
         {{"--preset", file("missing.vqx")}, 3, ""},
         {{"--preset", file("foreign.vqx")}, 3, ""},
+        {{"--play", file("missing.wav")}, 3, "missing.wav"},
     };
     for (const auto& c : cases)
     {

@@ -17,7 +17,7 @@ CVuAI::CVuAI(const CRect& size, IControlListener* listener, int32 tag, CBitmap* 
 
 void CVuAI::setValue(float newValue)
 {
-    if (!std::isfinite(newValue)) newValue = 0.f;
+    if (std::isnan(newValue)) newValue = 0.f;
     CControl::setValue(std::clamp(newValue, 0.f, 1.f));
 }
 

@@ -132,12 +132,18 @@ struct X11Frame::Impl
         if (rect.isEmpty() || !backBuffer) return;
         frame->platformDrawRect(backBuffer, rect);
         cairo_surface_flush(backBuffer);
+        // Only the rectangle travels to the X server: with the whole buffer as the source,
+        // every small redraw would send the whole window's pixels.
+        rect.makeIntegral();
+        cairo_surface_t* part = cairo_surface_create_for_rectangle(
+            backBuffer, rect.left, rect.top, rect.getWidth(), rect.getHeight());
         cairo_t* cr = cairo_create(windowSurface);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, backBuffer, 0, 0);
+        cairo_set_source_surface(cr, part, rect.left, rect.top);
         cairo_rectangle(cr, rect.left, rect.top, rect.getWidth(), rect.getHeight());
         cairo_fill(cr);
         cairo_destroy(cr);
+        cairo_surface_destroy(part);
         cairo_surface_flush(windowSurface);
         xcb_flush(connection);
     }
