@@ -6,6 +6,7 @@
 
 #include "code/editor/displays/EqAxis.h"
 #include "code/editor/displays/FilterControl.h"
+#include "code/editor/displays/ViewImage.h"
 #include "code/soundengine/EqBank.h"
 #include "vstgui/lib/ccolor.h"
 #include "vstgui/lib/controls/ccontrol.h"
@@ -73,6 +74,9 @@ public:
     bool isMouseInside() const { return mouseInside; }
 
     void draw(VSTGUI::CDrawContext* context) override;
+    // Every change that is drawn comes through these: the image is painted again.
+    void setDirty(bool state = true) override;
+    void invalidRect(const VSTGUI::CRect& rect) override;
     bool hitTest(const VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons = {}) override;
     VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where,
                                           const VSTGUI::CButtonState& buttons) override;
@@ -105,6 +109,7 @@ private:
     void updateHover(const VSTGUI::CPoint& where);
     void wheelEdit(int band, int field, float newValue);
 
+    void drawContent(VSTGUI::CDrawContext* context);
     void drawShading(VSTGUI::CDrawContext* context);
     void drawGrid(VSTGUI::CDrawContext* context);
     void drawCurve(VSTGUI::CDrawContext* context);
@@ -155,4 +160,7 @@ private:
     VSTGUI::int32 modifierClick = 0;
     bool modifierClickPending = false;
     bool hoverChange = false;
+    // The display changes only with its bands, marks and the mouse; the spectrum under it
+    // redraws it every tick.
+    CViewImage picture;
 };

@@ -4,6 +4,8 @@
 
 #include "vstgui/lib/cdrawcontext.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 
 using namespace VSTGUI;
@@ -30,6 +32,45 @@ void CParamEqView2::draw(CDrawContext* context)
     setDirty(false);
     setResolution(context->getScaleFactor());
     updateCurve();
+    if (!picture.place(context, size))
+    {
+        drawContent(context);
+        return;
+    }
+    if (picture.isStale())
+    {
+        cairo_surface_t* image = picture.surface();
+        {
+            CDrawContext imageContext(image, picture.scale());
+            cairo_t* cr = imageContext.getCairo();
+            cairo_save(cr);
+            cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+            cairo_paint(cr);
+            cairo_restore(cr);
+            CDrawContext::Transform offset(imageContext,
+                                           CGraphicsTransform().translate(-size.left, -size.top));
+            drawContent(&imageContext);
+        }
+        cairo_surface_flush(image);
+        picture.markPainted();
+    }
+    picture.composite(context);
+}
+
+void CParamEqView2::setDirty(bool state)
+{
+    if (state) picture.markStale();
+    CControl::setDirty(state);
+}
+
+void CParamEqView2::invalidRect(const CRect& rect)
+{
+    picture.markStale();
+    CControl::invalidRect(rect);
+}
+
+void CParamEqView2::drawContent(CDrawContext* context)
+{
     context->saveGlobalState();
     // The curve of a steep band leaves the view; nothing of it may cover the neighbours.
     context->setClipRect(size);

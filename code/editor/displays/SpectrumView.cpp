@@ -54,11 +54,6 @@ CSpectrumView::CSpectrumView(const CRect& size, IControlListener* listener, int3
     setMouseEnabled(false);
 }
 
-CSpectrumView::~CSpectrumView()
-{
-    if (image) cairo_surface_destroy(image);
-}
-
 template <typename Row> void CSpectrumView::store(const Row* source, int32 count)
 {
     rows.resize(static_cast<size_t>(std::max<CCoord>(0, getWidth())));
@@ -83,7 +78,7 @@ template <typename Row> void CSpectrumView::store(const Row* source, int32 count
     const float changedFrom = dataArrived ? std::min(highest, curveTop) - 1.0f : 0.0f;
     curveTop = highest;
     dataArrived = true;
-    imageStale = true;
+    picture.markStale();
     if (isVisible())
         invalidRect(
             CRect(size.left, size.top + std::max(0.0f, changedFrom), size.right, size.bottom));
@@ -111,38 +106,15 @@ double CSpectrumView::curveAt(double x) const
     return rows[i] + (x - static_cast<double>(i)) * (rows[i + 1] - rows[i]);
 }
 
-bool CSpectrumView::prepareImage(int width, int height, double scale)
-{
-    if (image && (cairo_image_surface_get_width(image) != width ||
-                  cairo_image_surface_get_height(image) != height || imageScale != scale))
-    {
-        cairo_surface_destroy(image);
-        image = nullptr;
-    }
-    if (!image)
-    {
-        image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-        if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS)
-        {
-            cairo_surface_destroy(image);
-            image = nullptr;
-            return false;
-        }
-        imageScale = scale;
-        imageStale = true;
-    }
-    if (imageStale) paintImage();
-    return true;
-}
-
 // Pixels are written row by row; rows above the highest outline are never shown, so they are
 // neither cleared nor painted.
 void CSpectrumView::paintImage()
 {
-    imageStale = false;
-    const int width = cairo_image_surface_get_width(image);
-    const int height = cairo_image_surface_get_height(image);
-    const double scale = imageScale;
+    picture.markPainted();
+    cairo_surface_t* image = picture.surface();
+    const int width = picture.width();
+    const int height = picture.height();
+    const double scale = picture.scale();
     const auto deviceRow = [&](double y)
     { return std::clamp(static_cast<int>(std::lround(y * scale)), 0, height); };
     const int halfLine = std::max(1, static_cast<int>(std::lround(0.5 * scale)));
@@ -206,22 +178,9 @@ void CSpectrumView::draw(CDrawContext* context)
     context->setFrameColor(kFrameColor);
     context->drawRect(size, kDrawStroked);
 
-    // The view's corners in device pixels.
-    const CGraphicsTransform& t = context->getCurrentTransform();
-    const double scale = context->getScaleFactor();
-    const double left = std::round(size.left * scale + t.dx * scale / t.m11);
-    const double top = std::round(size.top * scale + t.dy * scale / t.m22);
-    const auto width = static_cast<int>(std::lround(size.getWidth() * scale));
-    const auto height = static_cast<int>(std::lround(size.getHeight() * scale));
-    if (width <= 0 || height <= 0 || !prepareImage(width, height, scale)) return;
-
-    cairo_t* cr = context->getCairo();
-    cairo_save(cr);
-    cairo_identity_matrix(cr);
-    cairo_set_source_surface(cr, image, left, top);
-    cairo_rectangle(cr, left, top + firstPaintedRow, width, height - firstPaintedRow);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    if (!picture.place(context, size)) return;
+    if (picture.isStale()) paintImage();
+    picture.composite(context, firstPaintedRow);
 }
 
 CMouseEventResult CSpectrumView::onMouseDown(CPoint&, const CButtonState&)

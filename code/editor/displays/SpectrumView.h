@@ -2,19 +2,17 @@
 // The live spectrum of one section, drawn behind its equaliser display: one curve point per
 // pixel column, each the row counted from the view's top, as the analyser hands it over.
 
+#include "code/editor/displays/ViewImage.h"
 #include "vstgui/lib/controls/ccontrol.h"
 
 #include <cstdint>
 #include <vector>
-
-typedef struct _cairo_surface cairo_surface_t;
 
 class CSpectrumView : public VSTGUI::CControl
 {
 public:
     CSpectrumView(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener, VSTGUI::int32 tag,
                   VSTGUI::CBitmap* background = nullptr);
-    ~CSpectrumView() override;
 
     // Takes the first count rows (as many as the view has columns); columns without a row sit
     // at the top edge. Rows outside the view are held to its edges.
@@ -32,7 +30,6 @@ private:
     template <typename Row> void store(const Row* source, VSTGUI::int32 count);
     // The curve's height in view units at x view units from the left edge.
     double curveAt(double x) const;
-    bool prepareImage(int width, int height, double scale);
     void paintImage();
 
     std::vector<float> rows;
@@ -40,9 +37,7 @@ private:
     float curveTop = 0; // the highest row of the curve shown
     // The curve painted at the device's resolution, repainted only when the data or the scale
     // change; per device column, where the fill and the outline begin and end.
-    cairo_surface_t* image = nullptr;
-    double imageScale = 0;
-    bool imageStale = true;
+    CViewImage picture;
     int firstPaintedRow = 0;
     std::vector<int> fillTop, lineTop, lineBottom;
 };

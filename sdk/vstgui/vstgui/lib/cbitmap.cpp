@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace VSTGUI
@@ -29,6 +30,37 @@ cairo_status_t readPngBytes(void* closure, unsigned char* out, unsigned int leng
     return CAIRO_STATUS_SUCCESS;
 }
 
+// An image whose every pixel is opaque is kept without its alpha channel: it is then copied
+// onto the screen rather than blended, and a view drawn over it needs nothing cleared first.
+cairo_surface_t* withoutUnusedAlpha(cairo_surface_t* surface)
+{
+    if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) return surface;
+    const int width = cairo_image_surface_get_width(surface);
+    const int height = cairo_image_surface_get_height(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    for (int y = 0; y < height; ++y)
+    {
+        const auto* row =
+            reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+        for (int x = 0; x < width; ++x)
+            if ((row[x] >> 24) != 0xff) return surface;
+    }
+    cairo_surface_t* opaque = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    if (cairo_surface_status(opaque) != CAIRO_STATUS_SUCCESS ||
+        cairo_image_surface_get_stride(opaque) != stride)
+    {
+        cairo_surface_destroy(opaque);
+        return surface;
+    }
+    cairo_surface_flush(opaque);
+    std::memcpy(cairo_image_surface_get_data(opaque), data, static_cast<size_t>(stride) * height);
+    cairo_surface_mark_dirty(opaque);
+    cairo_surface_destroy(surface);
+    return opaque;
+}
+
 } // namespace
 
 cairo_surface_t* decodePng(const void* data, std::size_t size)
@@ -41,7 +73,7 @@ cairo_surface_t* decodePng(const void* data, std::size_t size)
         cairo_surface_destroy(surface);
         return nullptr;
     }
-    return surface;
+    return withoutUnusedAlpha(surface);
 }
 
 CBitmap::CBitmap(const void* pngData, std::size_t dataSize)
@@ -110,6 +142,14 @@ bool CBitmap::addBitmap(const char* resourceName, double scale)
 {
     velqa::ResourceData resource = velqa::findResource(resourceName);
     return addBitmap(resource.data, resource.size, scale);
+}
+
+bool CBitmap::isOpaque() const
+{
+    return isLoaded() &&
+           std::all_of(representations.begin(), representations.end(),
+                       [](const Representation& r)
+                       { return cairo_image_surface_get_format(r.surface) == CAIRO_FORMAT_RGB24; });
 }
 
 cairo_surface_t* CBitmap::getSurface(double drawScale, double* representationScale) const

@@ -26,6 +26,8 @@ public:
     CCoord getWidth() const { return size.x; }
     CCoord getHeight() const { return size.y; }
     bool isLoaded() const { return !representations.empty(); }
+    // Every pixel of every representation covers what lies under it.
+    bool isOpaque() const;
 
     // Adds a representation for a scale factor; the image must be the 1x size times scale
     // (within a pixel), else it is refused.

@@ -1,4 +1,6 @@
 #include "vstgui/lib/cframe.h"
+
+#include "vstgui/lib/cbitmap.h"
 #include "vstgui/lib/cdrawcontext.h"
 #include "vstgui/lib/cvstguitimer.h"
 #include "vstgui/lib/platform/x11frame.h"
@@ -337,12 +339,39 @@ void CFrame::platformDrawRect(cairo_surface_t* target, const CRect& deviceRect)
     update.scale(1.0 / scale).bound(CRect(0, 0, size.getWidth(), size.getHeight()));
     if (update.isEmpty()) return;
     context.setClipRect(update);
-    cairo_t* cr = context.getCairo();
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    if (!coveredByOpaquePage(update))
+    {
+        cairo_t* cr = context.getCairo();
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
     drawRect(&context, update);
+}
+
+void CFrame::drawBackgroundRect(CDrawContext* context, const CRect& rect)
+{
+    if (!coveredByOpaquePage(rect)) CViewContainer::drawBackgroundRect(context, rect);
+}
+
+// A page whose opaque image covers the rectangle paints every pixel of it first: clearing or
+// filling the rectangle before would only be overwritten.
+bool CFrame::coveredByOpaquePage(const CRect& rect) const
+{
+    for (const CView* child : children)
+    {
+        const auto* page = dynamic_cast<const CViewContainer*>(child);
+        if (!page || !page->isVisible()) continue;
+        const CBitmap* image = page->getBackground();
+        const CRect& area = page->getViewSize();
+        if (image && image->isOpaque() && page->getBackgroundOffset() == CPoint() &&
+            image->getWidth() >= area.getWidth() && image->getHeight() >= area.getHeight() &&
+            area.left <= rect.left && area.top <= rect.top && area.right >= rect.right &&
+            area.bottom >= rect.bottom)
+            return true;
+    }
+    return false;
 }
 
 void CFrame::drawRect(CDrawContext* context, const CRect& updateRect)

@@ -83,12 +83,14 @@ public:
     void platformOnActivate(bool active);
     // Draws the frame's contents into rect of a device-pixel surface.
     void platformDrawRect(cairo_surface_t* target, const CRect& deviceRect);
+    bool coveredByOpaquePage(const CRect& rect) const;
 
     // Used by views.
     void invalidFrameRect(const CRect& rect);
     void onViewRemoved(CView* view);
 
     void drawRect(CDrawContext* context, const CRect& updateRect) override;
+    void drawBackgroundRect(CDrawContext* context, const CRect& rect) override;
 
 private:
     CPoint toLayout(const CPoint& devicePoint) const;

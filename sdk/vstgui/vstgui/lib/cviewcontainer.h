@@ -30,6 +30,7 @@ public:
     void setBackground(CBitmap* bitmap);
     CBitmap* getBackground() const { return background; }
     void setBackgroundOffset(const CPoint& offset) { backgroundOffset = offset; }
+    const CPoint& getBackgroundOffset() const { return backgroundOffset; }
 
     // The front-most visible child under where (this container's parent coordinates); with deep
     // the search descends into child containers. Only mouse-enabled views count when
