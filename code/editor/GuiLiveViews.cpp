@@ -57,20 +57,14 @@ void CGui::showMeterLevels()
             const float next = index == kMeterMinimumGain
                                    ? std::min(target, shown + kMeterFallPerTick)
                                    : std::max(target, shown - kMeterFallPerTick);
-            if (next == shown) return;
-            meter->setValue(next);
-            meter->setDirty();
+            if (next != shown) meter->setValue(next);
         });
 }
 
 void CGui::restMeters()
 {
     for (const int32 tag : kMeterTags)
-        if (CControl* meter = getControl(tag))
-        {
-            meter->setValue(tag == kTagGainMeter ? 1.0f : 0.0f);
-            meter->setDirty();
-        }
+        if (CControl* meter = getControl(tag)) meter->setValue(tag == kTagGainMeter ? 1.0f : 0.0f);
 }
 
 // The views take a curve whether shown or not, so switching the display on shows the latest.

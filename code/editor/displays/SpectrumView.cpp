@@ -56,32 +56,61 @@ CSpectrumView::CSpectrumView(const CRect& size, IControlListener* listener, int3
 
 template <typename Row> void CSpectrumView::store(const Row* source, int32 count)
 {
-    rows.resize(static_cast<size_t>(std::max<CCoord>(0, getWidth())));
+    const auto width = static_cast<size_t>(std::max<CCoord>(0, getWidth()));
+    const bool comparable = dataArrived && rows.size() == width;
+    previous.swap(rows);
+    rows.resize(width);
     const auto bottom = static_cast<float>(getHeight());
     const size_t given = source ? static_cast<size_t>(std::max(0, count)) : 0;
-    float highest = bottom;
     for (size_t i = 0; i < rows.size(); ++i)
     {
         if (i >= given)
         {
             rows[i] = 0.0f;
-            highest = 0.0f;
             continue;
         }
         const auto row = static_cast<float>(source[i]);
         // Broken data shows as silence, never as a spike across the display.
         rows[i] = std::isnan(row) ? bottom : std::clamp(row, 0.0f, bottom);
-        highest = std::min(highest, rows[i]);
     }
-    // Only the rows the old or the new curve reaches change (the outline reaches half a unit
-    // above); the first curve brings the frame too.
-    const float changedFrom = dataArrived ? std::min(highest, curveTop) - 1.0f : 0.0f;
-    curveTop = highest;
     dataArrived = true;
     picture.markStale();
-    if (isVisible())
-        invalidRect(
-            CRect(size.left, size.top + std::max(0.0f, changedFrom), size.right, size.bottom));
+    if (!isVisible()) return;
+    if (comparable)
+        invalidChangedRows();
+    else
+        invalid(); // the first curve brings the frame too
+}
+
+// In each column the picture changes only between the old and the new row (and a neighbour's,
+// which the outline joins); a few bands of columns each redraw just the rows their curve
+// crossed, far less than everything below the highest point.
+void CSpectrumView::invalidChangedRows()
+{
+    constexpr size_t kBands = 4;
+    const size_t count = rows.size();
+    const size_t bandWidth = (count + kBands - 1) / kBands;
+    const auto height = static_cast<float>(getHeight());
+    for (size_t start = 0; start < count; start += bandWidth)
+    {
+        const size_t end = std::min(count, start + bandWidth);
+        if (std::equal(rows.begin() + static_cast<ptrdiff_t>(start),
+                       rows.begin() + static_cast<ptrdiff_t>(end),
+                       previous.begin() + static_cast<ptrdiff_t>(start)))
+            continue;
+        float top = height;
+        float bottom = 0.0f;
+        for (size_t c = start > 0 ? start - 1 : 0; c < std::min(count, end + 1); ++c)
+        {
+            top = std::min({top, rows[c], previous[c]});
+            bottom = std::max({bottom, rows[c], previous[c]});
+        }
+        if (end == count) bottom = height; // the last point drops to the bottom corner
+        // The outline reaches half a unit beyond its points.
+        invalidRect(CRect(
+            size.left + static_cast<CCoord>(start), size.top + std::max(0.0f, top - 1.0f),
+            size.left + static_cast<CCoord>(end), size.top + std::min(height, bottom + 2.0f)));
+    }
 }
 
 void CSpectrumView::setData(const float* source, int32 count)
@@ -106,8 +135,8 @@ double CSpectrumView::curveAt(double x) const
     return rows[i] + (x - static_cast<double>(i)) * (rows[i + 1] - rows[i]);
 }
 
-// Pixels are written row by row; rows above the highest outline are never shown, so they are
-// neither cleared nor painted.
+// Only the pixels whose part (clear, outline, fill) changed since the last painting are
+// written: above the higher and below the lower of a column's old and new edges nothing moves.
 void CSpectrumView::paintImage()
 {
     picture.markPainted();
@@ -115,12 +144,16 @@ void CSpectrumView::paintImage()
     const int width = picture.width();
     const int height = picture.height();
     const double scale = picture.scale();
+    const bool whole = image != paintedImage || width != static_cast<int>(fillTop.size()) ||
+                       height != paintedHeight;
+    paintedImage = image;
+    paintedHeight = height;
     const auto deviceRow = [&](double y)
     { return std::clamp(static_cast<int>(std::lround(y * scale)), 0, height); };
     const int halfLine = std::max(1, static_cast<int>(std::lround(0.5 * scale)));
-    fillTop.resize(static_cast<size_t>(width));
-    lineTop.resize(static_cast<size_t>(width));
-    lineBottom.resize(static_cast<size_t>(width));
+    const auto columns = static_cast<size_t>(width);
+    for (auto* edges : {&fillTop, &lineTop, &lineBottom, &newFillTop, &newLineTop, &newLineBottom})
+        edges->resize(columns);
     firstPaintedRow = height;
     for (int c = 0; c < width; ++c)
     {
@@ -136,35 +169,43 @@ void CSpectrumView::paintImage()
             lowest = std::max<double>(lowest, rows[k]);
         }
         const auto i = static_cast<size_t>(c);
-        fillTop[i] = deviceRow(std::min(0.5 * (atLeft + atRight), highest));
-        lineTop[i] = deviceRow(highest - 0.5);
-        lineBottom[i] = std::max(deviceRow(lowest + 0.5), lineTop[i] + 1);
+        newFillTop[i] = deviceRow(std::min(0.5 * (atLeft + atRight), highest));
+        newLineTop[i] = deviceRow(highest - 0.5);
+        newLineBottom[i] = std::max(deviceRow(lowest + 0.5), newLineTop[i] + 1);
         // The closing edge up the left side.
-        if (c < halfLine) lineBottom[i] = height;
-        firstPaintedRow = std::min(firstPaintedRow, lineTop[i]);
+        if (c < halfLine) newLineBottom[i] = height;
+        firstPaintedRow = std::min(firstPaintedRow, newLineTop[i]);
     }
 
     cairo_surface_flush(image);
     unsigned char* data = cairo_image_surface_get_data(image);
     const int stride = cairo_image_surface_get_stride(image);
-    for (int r = firstPaintedRow; r < height; ++r)
+    const int edgeRow = height - halfLine; // the closing edge along the bottom starts here
+    for (size_t c = 0; c < columns; ++c)
     {
-        auto* pixel = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(r) * stride);
-        if (r >= height - halfLine) // the closing edge along the bottom
+        int from = 0;
+        int to = edgeRow;
+        if (!whole)
         {
-            std::fill_n(pixel, width, kLineOverFillPixel);
-            continue;
+            from = std::min({newLineTop[c], newFillTop[c], lineTop[c], fillTop[c]});
+            to = std::min(edgeRow,
+                          std::max({newLineBottom[c], newFillTop[c], lineBottom[c], fillTop[c]}));
         }
-        // Masks instead of branches, so the compiler can paint many pixels at once.
-        for (size_t c = 0; c < static_cast<size_t>(width); ++c)
+        for (int r = from; r < to; ++r)
         {
-            const uint32_t filled = 0u - static_cast<uint32_t>(r >= fillTop[c]);
-            const uint32_t line =
-                0u - static_cast<uint32_t>((r >= lineTop[c]) & (r < lineBottom[c]));
-            pixel[c] = (line & ((filled & kLineOverFillPixel) | (~filled & kLinePixel))) |
-                       (~line & filled & kFillPixel);
+            const bool filled = r >= newFillTop[c];
+            const bool line = r >= newLineTop[c] && r < newLineBottom[c];
+            reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(r) * stride)[c] =
+                line ? (filled ? kLineOverFillPixel : kLinePixel) : (filled ? kFillPixel : 0u);
         }
     }
+    if (whole)
+        for (int r = std::max(0, edgeRow); r < height; ++r)
+            std::fill_n(reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(r) * stride),
+                        width, kLineOverFillPixel);
+    fillTop.swap(newFillTop);
+    lineTop.swap(newLineTop);
+    lineBottom.swap(newLineBottom);
     cairo_surface_mark_dirty(image);
 }
 

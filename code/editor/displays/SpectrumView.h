@@ -30,14 +30,19 @@ private:
     template <typename Row> void store(const Row* source, VSTGUI::int32 count);
     // The curve's height in view units at x view units from the left edge.
     double curveAt(double x) const;
+    void invalidChangedRows();
     void paintImage();
 
     std::vector<float> rows;
+    std::vector<float> previous; // the curve before the newest data
     bool dataArrived = false;
-    float curveTop = 0; // the highest row of the curve shown
     // The curve painted at the device's resolution, repainted only when the data or the scale
     // change; per device column, where the fill and the outline begin and end.
     CViewImage picture;
     int firstPaintedRow = 0;
+    // The edges as painted, and as the newest data put them; a new image is painted whole.
     std::vector<int> fillTop, lineTop, lineBottom;
+    std::vector<int> newFillTop, newLineTop, newLineBottom;
+    const void* paintedImage = nullptr;
+    int paintedHeight = 0;
 };

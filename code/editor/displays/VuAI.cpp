@@ -15,10 +15,24 @@ CVuAI::CVuAI(const CRect& size, IControlListener* listener, int32 tag, CBitmap* 
     setMouseEnabled(false);
 }
 
+// Only the strip between the old and the new lit edge is drawn again, and nothing while the
+// value stays within a segment.
 void CVuAI::setValue(float newValue)
 {
     if (std::isnan(newValue)) newValue = 0.f;
+    const CCoord litBefore = litHeight();
+    const bool dirtyBefore = isDirty();
     CControl::setValue(std::clamp(newValue, 0.f, 1.f));
+    if (dirtyBefore) return;
+    setDirty(false);
+    const CCoord litAfter = litHeight();
+    if (litAfter == litBefore) return;
+    const CCoord near = std::min(litBefore, litAfter);
+    const CCoord far = std::max(litBefore, litAfter);
+    if (growsDown)
+        invalidRect(CRect(size.left, size.top + near, size.right, size.top + far));
+    else
+        invalidRect(CRect(size.left, size.bottom - far, size.right, size.bottom - near));
 }
 
 void CVuAI::setGrowsDown(bool state)

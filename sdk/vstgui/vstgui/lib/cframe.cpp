@@ -20,7 +20,7 @@ constexpr double kMinimumZoom = 0.25;
 constexpr double kMaximumZoom = 4.0;
 // More separate rectangles than this are merged into one: redrawing a little more is cheaper
 // than many small passes.
-constexpr std::size_t kMaximumDirtyRects = 16;
+constexpr std::size_t kMaximumDirtyRects = 32;
 
 } // namespace
 
