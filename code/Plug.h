@@ -230,6 +230,8 @@ private:
     // Signal path: processReplacing and its helpers
 public:
     CSpectrumAnalyzer& getAnalyserForEditor(velqa::Section section) { return analysers[section]; }
+    // The editor opened or closed: only while it shows them do the workers analyse spectra.
+    void editorOpened(bool open) { spectrumShown.store(open, std::memory_order_relaxed); }
     int analysedFrames(velqa::Section section) const
     {
         return analyserThreads.workers[section].analysedFrames();
@@ -305,6 +307,7 @@ private:
     bool programDeferred = false;
     std::bitset<kNumParams> editorOwed;
     std::atomic<bool> sideChainPresent{false};
+    std::atomic<bool> spectrumShown{false};
     int restoreDepth = 0;
     bool restoring = false;
     bool linkBusy = false;

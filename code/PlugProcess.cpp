@@ -301,9 +301,11 @@ void CPlug::processBlock(float** inputs, float** outputs, int n, int offset, int
     writeExtraOutputs(outputs, 2, n, numChannels);
     applyBalanceGains(outputs, n, numChannels);
 
-    if (analysers[kSectionAbove].feed(above, n, numChannels))
+    // The rings fill all the time, so an editor that opens shows the latest audio at once.
+    const bool analyse = spectrumShown.load(std::memory_order_relaxed);
+    if (analysers[kSectionAbove].feed(above, n, numChannels) && analyse)
         analyserThreads.workers[kSectionAbove].frameReady();
-    if (analysers[kSectionBelow].feed(outputs, n, numChannels))
+    if (analysers[kSectionBelow].feed(outputs, n, numChannels) && analyse)
         analyserThreads.workers[kSectionBelow].frameReady();
 
     float aboveLeft = peakOf(above[0], n);

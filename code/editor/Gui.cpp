@@ -400,10 +400,12 @@ void CGui::finishOpen()
     // The window opened at the zoom; the host hears the size it has and the list shows it.
     applyZoom(getZoom());
     frame->enableTooltips(true);
+    plug->editorOpened(true);
 }
 
 void CGui::forgetViews()
 {
+    plug->editorOpened(false);
     // A drag cut short by closing the window still ends its gesture towards the host, and is
     // recorded as it stands.
     for (VstInt32 i = 0; i < kStoredParameterCount; ++i)
