@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace VSTGUI
@@ -96,11 +97,32 @@ void CDrawContext::applyMatrix()
     cairo_set_matrix(cr, &m);
 }
 
+void CDrawContext::setDrawRegion(std::vector<CRect> deviceRects)
+{
+    drawRegion = std::move(deviceRects);
+    applyClip();
+}
+
+bool CDrawContext::meetsDrawRegion(const CRect& rect) const
+{
+    if (drawRegion.empty()) return true;
+    CRect device = state.transform.transform(rect);
+    device.scale(deviceScale);
+    return std::any_of(drawRegion.begin(), drawRegion.end(),
+                       [&device](const CRect& part) { return part.rectOverlap(device); });
+}
+
 void CDrawContext::applyClip()
 {
     cairo_reset_clip(cr);
     cairo_identity_matrix(cr);
     cairo_new_path(cr);
+    if (!drawRegion.empty())
+    {
+        for (const CRect& part : drawRegion)
+            cairo_rectangle(cr, part.left, part.top, part.getWidth(), part.getHeight());
+        cairo_clip(cr);
+    }
     CRect device = state.clip;
     device.scale(deviceScale);
     cairo_rectangle(cr, device.left, device.top, device.getWidth(), device.getHeight());

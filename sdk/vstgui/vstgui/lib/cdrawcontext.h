@@ -75,6 +75,10 @@ public:
     void setClipRect(const CRect& clip);
     CRect getClipRect() const;
     void resetClipRect();
+    // The device rectangles being redrawn: nothing is drawn outside them, whatever the clip.
+    void setDrawRegion(std::vector<CRect> deviceRects);
+    // Whether a rectangle (in the current coordinates) meets the region; always without one.
+    bool meetsDrawRegion(const CRect& rect) const;
 
     void drawLine(const CPoint& from, const CPoint& to);
     void drawPolygon(const std::vector<CPoint>& points, CDrawStyle style = kDrawStroked);
@@ -139,6 +143,7 @@ private:
     double deviceScale;
     State state;
     std::vector<State> savedStates;
+    std::vector<CRect> drawRegion;
 };
 
 } // namespace VSTGUI

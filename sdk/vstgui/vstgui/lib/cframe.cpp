@@ -85,12 +85,9 @@ void CFrame::idle()
     if (dirtyRects.empty() || !platformFrame) return;
     std::vector<CRect> rects;
     rects.swap(dirtyRects);
-    double scale = getScaleFactor();
-    for (CRect rect : rects)
-    {
-        rect.scale(scale).makeIntegral();
-        platformFrame->invalidRect(rect);
-    }
+    const double scale = getScaleFactor();
+    for (CRect& rect : rects) rect.scale(scale).makeIntegral();
+    platformFrame->invalidRects(rects);
 }
 
 bool CFrame::setZoom(double newZoom)
@@ -331,22 +328,46 @@ void CFrame::platformOnActivate(bool active)
 
 void CFrame::platformDrawRect(cairo_surface_t* target, const CRect& deviceRect)
 {
+    platformDrawRects(target, {deviceRect});
+}
+
+// All rectangles in one pass: each view that meets one of them draws once, clipped to them all,
+// instead of the whole tree being walked and set up again for every rectangle.
+void CFrame::platformDrawRects(cairo_surface_t* target, const std::vector<CRect>& deviceRects)
+{
     // The editor's drawing lock: the effect may be inside the editor from another thread.
     velqa::platform::CBusyLockGuard guard(drawLock);
-    double scale = getScaleFactor();
-    CDrawContext context(target, scale);
-    CRect update = deviceRect;
-    update.scale(1.0 / scale).bound(CRect(0, 0, size.getWidth(), size.getHeight()));
-    if (update.isEmpty()) return;
-    context.setClipRect(update);
-    if (!coveredByOpaquePage(update))
+    const double scale = getScaleFactor();
+    const CRect bounds(0, 0, size.getWidth(), size.getHeight());
+    std::vector<CRect> region;
+    CRect update;
+    for (const CRect& deviceRect : deviceRects)
     {
-        cairo_t* cr = context.getCairo();
+        CRect part = deviceRect;
+        part.scale(1.0 / scale).bound(bounds);
+        if (part.isEmpty()) continue;
+        if (region.empty())
+            update = part;
+        else
+            update.unite(part);
+        region.push_back(CRect(part).scale(scale));
+    }
+    if (region.empty()) return;
+    CDrawContext context(target, scale);
+    context.setClipRect(update);
+    cairo_t* cr = context.getCairo();
+    for (const CRect& part : region)
+    {
+        if (coveredByOpaquePage(CRect(part).scale(1.0 / scale))) continue;
         cairo_save(cr);
+        cairo_identity_matrix(cr);
+        cairo_rectangle(cr, part.left, part.top, part.getWidth(), part.getHeight());
+        cairo_clip(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
         cairo_paint(cr);
         cairo_restore(cr);
     }
+    context.setDrawRegion(std::move(region));
     drawRect(&context, update);
 }
 

@@ -83,6 +83,7 @@ public:
     void platformOnActivate(bool active);
     // Draws the frame's contents into rect of a device-pixel surface.
     void platformDrawRect(cairo_surface_t* target, const CRect& deviceRect);
+    void platformDrawRects(cairo_surface_t* target, const std::vector<CRect>& deviceRects);
     bool coveredByOpaquePage(const CRect& rect) const;
 
     // Used by views.

@@ -122,7 +122,9 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& updateRect)
     drawBackgroundRect(context, localUpdate);
     for (CView* child : children)
     {
-        if (!child->isVisible() || !child->getViewSize().rectOverlap(localUpdate)) continue;
+        if (!child->isVisible() || !child->getViewSize().rectOverlap(localUpdate) ||
+            !context->meetsDrawRegion(child->getViewSize()))
+            continue;
         CRect childUpdate = child->getViewSize();
         childUpdate.bound(localUpdate);
         context->saveGlobalState();

@@ -2,6 +2,8 @@
 
 #include "vstgui/lib/crect.h"
 
+#include <vector>
+
 namespace VSTGUI
 {
 
@@ -21,6 +23,11 @@ public:
 
     // Brings the pixels of rect up to date (now or at the next expose).
     virtual void invalidRect(const CRect& deviceRect) = 0;
+    // Several at once: a frame that can draws them in one pass.
+    virtual void invalidRects(const std::vector<CRect>& deviceRects)
+    {
+        for (const CRect& rect : deviceRects) invalidRect(rect);
+    }
     virtual bool setSize(const CRect& deviceSize) = 0;
     // Device pixels per layout unit at 100 % zoom (2 on a HiDPI screen).
     virtual double getContentScale() const = 0;

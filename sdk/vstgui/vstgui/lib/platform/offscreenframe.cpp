@@ -39,6 +39,11 @@ void COffscreenPlatformFrame::invalidRect(const CRect& deviceRect)
     if (surface) frame->platformDrawRect(surface, deviceRect);
 }
 
+void COffscreenPlatformFrame::invalidRects(const std::vector<CRect>& deviceRects)
+{
+    if (surface) frame->platformDrawRects(surface, deviceRects);
+}
+
 void COffscreenPlatformFrame::redrawAll()
 {
     if (surface) invalidRect(CRect(0, 0, getPixelWidth(), getPixelHeight()));

@@ -19,6 +19,7 @@ public:
     ~COffscreenPlatformFrame() override;
 
     void invalidRect(const CRect& deviceRect) override;
+    void invalidRects(const std::vector<CRect>& deviceRects) override;
     bool setSize(const CRect& deviceSize) override;
     double getContentScale() const override { return contentScale; }
     bool setContentScale(double scale) override;

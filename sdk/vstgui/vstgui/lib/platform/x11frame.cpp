@@ -124,16 +124,25 @@ struct X11Frame::Impl
         return true;
     }
 
-    // Renders into the back buffer, then copies to the window in one go so nothing flickers.
-    void draw(const CRect& deviceRect)
+    // Renders into the back buffer, then copies to the window so nothing flickers.
+    void draw(const CRect& deviceRect) { draw(std::vector<CRect>{deviceRect}); }
+    void draw(const std::vector<CRect>& deviceRects)
     {
-        CRect rect = deviceRect;
-        rect.bound(CRect(0, 0, width, height));
-        if (rect.isEmpty() || !backBuffer) return;
-        frame->platformDrawRect(backBuffer, rect);
+        if (!backBuffer) return;
+        std::vector<CRect> rects;
+        for (CRect rect : deviceRects)
+            if (!rect.bound(CRect(0, 0, width, height)).isEmpty()) rects.push_back(rect);
+        if (rects.empty()) return;
+        frame->platformDrawRects(backBuffer, rects);
         cairo_surface_flush(backBuffer);
-        // Only the rectangle travels to the X server: with the whole buffer as the source,
-        // every small redraw would send the whole window's pixels.
+        for (const CRect& rect : rects) upload(rect);
+        cairo_surface_flush(windowSurface);
+        xcb_flush(connection);
+    }
+    // Only the rectangle travels to the X server: with the whole buffer as the source, every
+    // small redraw would send the whole window's pixels.
+    void upload(CRect rect)
+    {
         rect.makeIntegral();
         cairo_surface_t* part = cairo_surface_create_for_rectangle(
             backBuffer, rect.left, rect.top, rect.getWidth(), rect.getHeight());
@@ -144,8 +153,6 @@ struct X11Frame::Impl
         cairo_fill(cr);
         cairo_destroy(cr);
         cairo_surface_destroy(part);
-        cairo_surface_flush(windowSurface);
-        xcb_flush(connection);
     }
 
     void handle(xcb_generic_event_t* event);
@@ -229,6 +236,11 @@ std::unique_ptr<X11Frame> X11Frame::create(CFrame* frame, uint32_t parentWindow,
 void X11Frame::invalidRect(const CRect& deviceRect)
 {
     impl->draw(deviceRect);
+}
+
+void X11Frame::invalidRects(const std::vector<CRect>& deviceRects)
+{
+    impl->draw(deviceRects);
 }
 
 bool X11Frame::setSize(const CRect& deviceSize)

@@ -24,6 +24,7 @@ public:
                                             const FrameConfig& config);
 
     void invalidRect(const CRect& deviceRect) override;
+    void invalidRects(const std::vector<CRect>& deviceRects) override;
     bool setSize(const CRect& deviceSize) override;
     double getContentScale() const override;
     bool setContentScale(double scale) override;
