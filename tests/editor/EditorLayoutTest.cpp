@@ -1,7 +1,7 @@
 // The built module's editor off screen, held against the control table: every control where
 // the table puts it, showing what the effect holds, and every move reaching the host once.
 #include "ControlTable.h"
-#include "OffscreenEditor.h"
+#include "OpenEditorTest.h"
 
 #include "host/MemoryStream.h"
 
@@ -21,20 +21,9 @@ namespace
 constexpr int kHostParameters = 114;
 constexpr Vst::ParamID kSelectedEq = 108;
 
-class EditorLayoutTest : public ::testing::Test
+class EditorLayoutTest : public OpenEditorTest
 {
 protected:
-    static void SetUpTestSuite() { module = OffscreenEditor::loadModule(); }
-    static void TearDownTestSuite() { module.reset(); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(module) << VELQA_BUNDLE;
-        editor = std::make_unique<OffscreenEditor>(*module);
-        ASSERT_TRUE(editor->valid());
-        ASSERT_TRUE(editor->open());
-    }
-
     // The host id of a control's parameter, -1 for none.
     int32 idOf(const ExpectedControl& control) const
     {
@@ -60,9 +49,6 @@ protected:
         ASSERT_EQ(editor->plugin().setState(state), kResultOk);
         editor->tick();
     }
-
-    static inline std::unique_ptr<velqa::host::Module> module;
-    std::unique_ptr<OffscreenEditor> editor;
 };
 
 TEST_F(EditorLayoutTest, EveryTagSitsAtItsRectangle)

@@ -1,6 +1,6 @@
 // Undo and redo through the built module: gestures made with the mouse are walked back and forth,
 // the effect and the host follow every step, and a new state empties the history.
-#include "OffscreenEditor.h"
+#include "OpenEditorTest.h"
 
 #include "host/MemoryStream.h"
 
@@ -16,20 +16,9 @@ constexpr int32 kUndo = 20, kRedo = 21;
 constexpr int32 kSatAboveKnob = 127, kEqAboveSwitch = 106, kBandSelector = 116;
 constexpr Vst::ParamID kFirstAboveBand = 68, kFirstBelowBand = 43;
 
-class EditorUndoTest : public ::testing::Test
+class EditorUndoTest : public OpenEditorTest
 {
 protected:
-    static void SetUpTestSuite() { module = OffscreenEditor::loadModule(); }
-    static void TearDownTestSuite() { module.reset(); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(module) << VELQA_BUNDLE;
-        editor = std::make_unique<OffscreenEditor>(*module);
-        ASSERT_TRUE(editor->valid());
-        ASSERT_TRUE(editor->open());
-    }
-
     std::vector<float> effectValues()
     {
         std::vector<float> values;
@@ -64,9 +53,6 @@ protected:
             EXPECT_FLOAT_EQ(static_cast<float>(edits.last), expected[id]) << id;
         }
     }
-
-    static inline std::unique_ptr<velqa::host::Module> module;
-    std::unique_ptr<OffscreenEditor> editor;
 };
 
 TEST_F(EditorUndoTest, ThreeGesturesAreUndoneAndRedoneAcrossReopening)

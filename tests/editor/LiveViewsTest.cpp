@@ -1,7 +1,7 @@
 // The live views through the built module: audio the instance processes moves the spectra and
 // the meters its editor draws, a sine peaks in its own column, and silence rests the meters.
 
-#include "OffscreenEditor.h"
+#include "OpenEditorTest.h"
 #include "tools/DemoSignal.h"
 
 #include <gtest/gtest.h>
@@ -45,18 +45,9 @@ struct Capture
     std::vector<float> meters;
 };
 
-class LiveViewsTest : public ::testing::Test
+class LiveViewsTest : public OpenEditorTest
 {
 protected:
-    static void SetUpTestSuite() { module = OffscreenEditor::loadModule(); }
-    static void TearDownTestSuite() { module.reset(); }
-    void SetUp() override
-    {
-        ASSERT_TRUE(module);
-        editor = std::make_unique<OffscreenEditor>(*module);
-        ASSERT_TRUE(editor->open());
-    }
-
     // One block of the source, from the given frame on, into both input channels.
     template <typename Source> void feed(Source& source, int64_t& frame)
     {
@@ -94,8 +85,6 @@ protected:
         return c;
     }
 
-    static inline std::unique_ptr<host::Module> module;
-    std::unique_ptr<OffscreenEditor> editor;
     int64_t position = 0;
 };
 
