@@ -8,6 +8,7 @@
 #include "code/editor/displays/ParamEqView2.h"
 #include "resources/EmbeddedResources.h"
 #include "vstgui/lib/cdrawcontext.h"
+#include "vstgui/lib/cfont.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,8 @@ namespace
 {
 
 // The product's own faces for the grid labels, there before the first effect makes its editor.
-const bool kResources = (velqa::registerEmbeddedResources(), true);
+const bool kResources = (velqa::registerEmbeddedResources(),
+                         VSTGUI::FontRegistry::registerFontResource("Arial", "Arial"), true);
 constexpr double kPi = 3.14159265358979323846;
 // The editor's Below display: plot area grown by half the 10 × 10 handle.
 const CRect kOuter(26, 394, 509, 656);
