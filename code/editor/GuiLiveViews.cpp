@@ -3,9 +3,9 @@
 
 #include "code/editor/Gui.h"
 
+#include "code/ParameterMapping.h"
 #include "code/Plug.h"
 #include "code/editor/EditorTags.h"
-#include "code/editor/displays/MeterScale.h"
 #include "code/editor/displays/SpectrumView.h"
 #include "code/editor/displays/VuAI.h"
 
@@ -52,7 +52,8 @@ void CGui::showMeterLevels()
             if (index <= kMeterMinimumGain) meterSilence = 0;
             CControl* meter = getControl(kMeterOfLevel[slot]);
             if (!meter) return;
-            const float target = std::min(meterValueOf(level), 1.0f);
+            // The meters share the threshold fader's scale, so a level lines up with the fader.
+            const float target = std::min(thresholdToNormalised(level), 1.0f);
             const float shown = meter->getValue();
             const float next = index == kMeterMinimumGain
                                    ? std::min(target, shown + kMeterFallPerTick)

@@ -53,6 +53,17 @@ TEST(ParameterMapping, ThresholdCurveIsContinuousAndInvertible)
         EXPECT_NEAR(thresholdToNormalised(thresholdCurve(v)), v, 2e-5) << v;
     EXPECT_EQ(thresholdToNormalised(0.0005f), 0.0f);
     EXPECT_EQ(thresholdToNormalised(NAN), 0.0f);
+    // The meters show levels on the same scale.
+    EXPECT_EQ(thresholdToNormalised(0.0009f), 0.0f);
+    EXPECT_EQ(thresholdToNormalised(-1.0f), 0.0f);
+    EXPECT_GT(thresholdToNormalised(1.5f), 1.0f) << "above full scale the meter clips";
+    const float edges[] = {0.001f, 1.0f / 64, 1.0f / 8, 0.5f, 1.0f};
+    for (int q = 0; q < 5; ++q)
+    {
+        EXPECT_NEAR(thresholdToNormalised(edges[q]), 0.25f * q, 1e-6f) << q;
+        // Continuous across each edge: no step where one log span hands over to the next.
+        EXPECT_NEAR(thresholdToNormalised(edges[q] * 0.9999f), 0.25f * q, 1e-4f) << q;
+    }
 }
 
 TEST(ParameterMapping, PartnersBandTypesPanAndBalance)

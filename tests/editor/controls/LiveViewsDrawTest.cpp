@@ -1,7 +1,6 @@
 // The spectrum view and the meters draw only inside themselves, whatever data they are given.
 
 #include "ControlsTestSupport.h"
-#include "code/editor/displays/MeterScale.h"
 #include "code/editor/displays/SpectrumView.h"
 #include "code/editor/displays/VuAI.h"
 
@@ -110,22 +109,6 @@ TEST(VuAI, LightsWholeSegmentsFromItsGrowingEdgeWithValuesHeldToTheScale)
         {
             EXPECT_TRUE(isBlank(f.pixel(15, rowFromEdge(c.litRows)))) << c.value;
         }
-    }
-}
-
-TEST(MeterScale, QuartersMeetAtTheirLevelsAndNothingBelowTheFloor)
-{
-    using velqa::editor::meterValueOf;
-    EXPECT_EQ(meterValueOf(0.0009f), 0.0f);
-    EXPECT_EQ(meterValueOf(std::nanf("")), 0.0f);
-    EXPECT_EQ(meterValueOf(-1.0f), 0.0f);
-    EXPECT_GT(meterValueOf(1.5f), 1.0f) << "above full scale the meter clips";
-    const float edges[] = {0.001f, 1.0f / 64, 1.0f / 8, 0.5f, 1.0f};
-    for (int q = 0; q < 5; ++q)
-    {
-        EXPECT_NEAR(meterValueOf(edges[q]), 0.25f * q, 1e-6f) << q;
-        // Continuous across each edge: no step where one log span hands over to the next.
-        EXPECT_NEAR(meterValueOf(edges[q] * 0.9999f), 0.25f * q, 1e-4f) << q;
     }
 }
 
