@@ -83,20 +83,17 @@ bool CParamEqView2::setField(int b, int field, float v)
         break;
     }
     case kFieldFrequency:
-        bankValue = std::clamp(v, 0.0f, 1.0f);
-        if (bankValue == band.normalisedFrequency) return false;
-        band.normalisedFrequency = bankValue;
-        break;
     case kFieldGain:
-        bankValue = std::clamp(v, 0.0f, 1.0f);
-        if (bankValue == band.normalisedGain) return false;
-        band.normalisedGain = bankValue;
-        break;
     case kFieldWidth:
+    {
+        float& held = field == kFieldFrequency ? band.normalisedFrequency
+                      : field == kFieldGain    ? band.normalisedGain
+                                               : band.width;
         bankValue = std::clamp(v, 0.0f, 1.0f);
-        if (bankValue == band.width) return false;
-        band.width = bankValue;
+        if (bankValue == held) return false;
+        held = bankValue;
         break;
+    }
     default:
         return false;
     }

@@ -146,13 +146,10 @@ CMouseEventResult CParamEqView2::onMouseMoved(CPoint& where, const CButtonState&
 
 CMouseEventResult CParamEqView2::onMouseUp(CPoint&, const CButtonState&)
 {
-    closeEdits();
-    selected = -1;
-    dragging = false;
-    invalid();
-    return kMouseEventHandled;
+    return onMouseCancel();
 }
 
+// A drag ends alike whether the button went up or the toolkit took the mouse away.
 CMouseEventResult CParamEqView2::onMouseCancel()
 {
     closeEdits();
