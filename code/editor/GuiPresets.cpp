@@ -162,15 +162,14 @@ void CGui::refreshPresetList(bool rescan)
 {
     if (rescan) plug->rescanPresets();
     const CPresetStore& store = plug->getPresetStore();
-    if (auto* header = dynamic_cast<CSortHeader*>(getControl(kTagSortHeader)))
+    // Column boundaries and widths were set once when the window was built.
+    if (CControl* header = getControl(kTagSortHeader))
     {
-        header->setSegmentBoundaries(kAuthorColumnStart, kCategoryColumnStart);
         header->setValue(indexToValue(store.sortMode()));
         header->setDirty();
     }
     CTable* table = presetTable();
     if (!table) return;
-    table->setColumnWidths(kColumnWidths);
     table->clear();
     if (CControl* scrollBar = getControl(kTagPresetScrollBar))
     {
