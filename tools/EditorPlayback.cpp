@@ -1,5 +1,6 @@
 #include "tools/EditorPlayback.h"
 
+#include "tools/AudioInput.h"
 #include "tools/Command.h"
 #include "tools/DemoSignal.h"
 
@@ -46,29 +47,17 @@ int loadPlayAudio(const std::string& what, double seconds, host::AudioData& audi
         audio = demoSignal(kDemoRate, seconds > 0 ? seconds : kDemoSeconds);
         return exitOk;
     }
-    const auto read = host::readAudioFile(what, audio);
-    if (!read.ok)
-    {
-        error = read.error;
-        return exitInputFile;
-    }
-    if (audio.channelCount() < 1 || audio.channelCount() > 2 || audio.frames() == 0)
+    if (const int code = readPlayableAudio(what, "audio to play", audio, error); code != exitOk)
+        return code;
+    if (audio.channelCount() < 1 || audio.frames() == 0)
     {
         error = what + ": only mono or stereo audio can be played";
         return exitMismatch;
     }
-    for (auto& channel : audio.channels)
-    {
-        // Broken samples would only show as a silent display; say so instead.
-        if (!std::all_of(channel.begin(), channel.end(), [](float s) { return std::isfinite(s); }))
-        {
-            error = what + ": contains NaN or infinite samples";
-            return exitInputFile;
-        }
-        if (seconds > 0)
+    if (seconds > 0)
+        for (auto& channel : audio.channels)
             channel.resize(std::min(channel.size(),
                                     static_cast<size_t>(std::ceil(seconds * audio.sampleRate))));
-    }
     return exitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "host/AudioFile.h"
 #include "host/Utf16.h"
+#include "tools/AudioInput.h"
 #include "tools/Command.h"
 #include "tools/DefaultBundle.h"
 #include "tools/DemoSignal.h"
@@ -50,24 +51,11 @@ int fail(int code, const std::string& message)
     return code;
 }
 
-bool hasOnlyFiniteSamples(const host::AudioData& audio)
-{
-    for (const auto& channel : audio.channels)
-        for (float s : channel)
-            if (!std::isfinite(s)) return false;
-    return true;
-}
-
 int readInput(const std::filesystem::path& path, const char* role, host::AudioData& audio)
 {
-    const auto read = host::readAudioFile(path, audio);
-    if (!read.ok) return fail(exitInputFile, read.error);
-    if (audio.channelCount() > 2)
-        return fail(exitMismatch, path.string() + ": " + std::to_string(audio.channelCount()) +
-                                      " channels; the " + role + " must be mono or stereo");
-    if (!hasOnlyFiniteSamples(audio))
-        return fail(exitInputFile, path.string() + ": contains NaN or infinite samples");
-    return exitOk;
+    std::string error;
+    const int code = readPlayableAudio(path, role, audio, error);
+    return code == exitOk ? exitOk : fail(code, error);
 }
 
 std::string decibels(float peak)
