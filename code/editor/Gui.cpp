@@ -57,10 +57,6 @@ const LayoutEntry& layoutOf(int32 tag)
     return kLayoutTable[static_cast<size_t>(tag)];
 }
 
-} // namespace
-
-namespace
-{
 // The module carries its typefaces, so the editor's text looks the same on every machine,
 // whatever fonts the system has.
 void registerEmbeddedFaces()
@@ -73,6 +69,7 @@ void registerEmbeddedFaces()
                            VSTGUI::FontRegistry::registerFontResource(face, face);
                    });
 }
+
 } // namespace
 
 CGui::CGui(CPlug* plug) : COrvEditor(plug), plug(plug)

@@ -44,6 +44,8 @@ public:
     static constexpr int kMessageTicks = 200;
     static constexpr int kMeterRestTicks = 25;
     static constexpr int kRedrawDelayTicks = 3;
+    // How far a meter falls per tick once its level has dropped.
+    static constexpr float kMeterFallPerTick = 0.04f;
 
     enum Page
     {
@@ -64,6 +66,7 @@ public:
 
     // Probes for tests and the command line.
     VSTGUI::CView* viewOfTag(int tag) const override;
+    int readLiveView(int tag, float* values, int capacity) const override;
     bool showPage(int page) override;
     VSTGUI::CControl* getControl(VSTGUI::int32 tag) const;
     VSTGUI::CViewContainer* getContainer(VSTGUI::int32 id) const;
@@ -221,11 +224,6 @@ private:
     std::atomic<bool> stateReplaced{false};
 
     // Live views: the spectra pulled from the analysers, the meters fed by the effect's levels.
-public:
-    static constexpr float kMeterFallPerTick = 0.04f;
-    int readLiveView(int tag, float* values, int capacity) const override;
-
-private:
     static bool isMeterLevel(VstInt32 index);
     void gatherMeterLevel(VstInt32 index, float level);
     void showMeterLevels();
